@@ -1,0 +1,146 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/engine_host.h"
+#include "engine/operator_table.h"
+#include "engine/variable_table.h"
+
+namespace orvik {
+
+enum class AngleMode : uint8_t { Degrees = 0, Radians = 1 };
+
+// One entry of a compiled statement: an operand value or an operator code.
+struct Token {
+    OperatorCode code;
+    double value;
+    uint8_t is_operator;
+};
+
+// What one NextToken call scanned: an operand and the operator after it.
+struct ScanOutput {
+    OperatorCode code = -1;
+    double value = 0;
+    int32_t priority = 0;
+};
+
+// Kinds NextToken returns.
+namespace scan {
+inline constexpr int kError = -1;
+inline constexpr int kOperand = 1;      // operand, then an operator
+inline constexpr int kFunction = 2;     // a function name, no operand
+inline constexpr int kLastOperand = 3;  // the statement ended
+inline constexpr int kTarget = 4;       // assignment target: value is its index
+inline constexpr int kKeywordBase = 10;  // 11 "if", 12 "else", 13 "endif", 14 "fcys"
+}  // namespace scan
+
+// Removes blanks, tabs and carriage returns in place and cuts the text at the
+// first "//".
+void StripBlanks(std::string& text);
+
+// The expression engine: compiles statements into postfix programs and runs
+// them. All working storage is fixed-size members; an evaluation allocates
+// nothing unless it has to show a message or ask for a value.
+class Engine {
+public:
+    static constexpr int kStatementMax = 1999;  // bytes
+    static constexpr int kOperandMax = 299;     // bytes of one number or name
+    static constexpr int kProgramMax = 300;     // tokens
+    static constexpr int kStackSlots = 3000;    // slot 0 unused
+
+    explicit Engine(EngineHost& host) : host_(host) {}
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // Evaluates every statement of `text` (separated by ";" or line feeds)
+    // and returns the value of the last one, 0 when there is none. The text
+    // is changed in place: pass a copy when it must stay as it was.
+    double EvaluateText(std::string& text);
+
+    // Puts one statement into the statement buffer; false (with a message)
+    // when it is longer than kStatementMax.
+    bool LoadStatement(std::string_view statement);
+    // Compiles the statement buffer: 1 compiled, 2 compiled with unbalanced
+    // parentheses reported, -1 refused (the program is then empty).
+    int CompileStatement();
+    // Runs the last compiled program.
+    double EvaluateProgram();
+    int NextToken(ScanOutput& out);
+
+    VariableTable& Variables() { return variables_; }
+    const VariableTable& Variables() const { return variables_; }
+    AngleMode GetAngleMode() const { return angle_mode_; }
+    void SetAngleMode(AngleMode mode) { angle_mode_ = mode; }
+
+    int ProgramSize() const { return token_count_; }
+    const Token& ProgramToken(int i) const { return program_[i]; }
+
+private:
+    struct PendingOperator {
+        OperatorCode code;
+        int32_t priority;
+    };
+    struct Scan;  // one NextToken call's positions and flags
+
+    // Scanner pieces (compiler.cpp).
+    bool ScanCharacter(Scan& scan, ScanOutput& out);
+    bool ScanPlusMinus(Scan& scan, ScanOutput& out);
+    bool ScanCompoundAssignment(Scan& scan, ScanOutput& out);
+    bool ScanUnaryMinus(Scan& scan);
+    bool ScanOpenParenthesis(Scan& scan, ScanOutput& out);
+    void ScanOtherCharacter(Scan& scan, ScanOutput& out);
+    bool TakeText(Scan& scan, int end);
+    int ClassifyOperand(Scan& scan, ScanOutput& out);
+    int ResolveName(Scan& scan, ScanOutput& out);
+    int CreateVariable(std::string_view name, double value, char entry_origin);
+    int EndOfOperand(const Scan& scan);
+    bool AppendToStatement(char c);
+    bool InsertAtStatementStart(char c);
+
+    // Compiler pieces (compiler.cpp).
+    bool WriteOperand(double value);
+    bool WriteOperator(OperatorCode code);
+    bool PushOperator(PendingOperator op);
+    bool FlushOperators();
+    int32_t TotalPriority(int32_t own) const;
+    int CheckParentheses();
+    int Refuse(const std::string& message);
+
+    // Evaluator pieces (evaluator.cpp).
+    void Push(double value);
+    double Pop();
+    double Apply1(OperatorCode code, double x);
+    double Apply2(OperatorCode code, double x, double y);
+    double ToRadians(double v) const;
+    double FromRadians(double r) const;
+
+    // Messages that name the statement being worked on.
+    std::string StatementMessage(std::string_view before, std::string_view after) const;
+    void EvaluateStatement(std::string_view statement, double& result);
+
+    EngineHost& host_;
+    VariableTable variables_;
+    AngleMode angle_mode_ = AngleMode::Degrees;
+
+    char statement_[kStatementMax + 3] = {};  // room for the scanner's two rewrites
+    int32_t statement_length_ = 0;
+    std::string_view source_;  // the statement as the user wrote it, for messages
+
+    int32_t scan_position_ = 0;
+    int32_t depth_ = 0;
+    char token_text_[kOperandMax + 1] = {};
+    int32_t token_text_length_ = 0;
+
+    Token program_[kProgramMax] = {};
+    int32_t token_count_ = 0;
+    PendingOperator operator_stack_[kProgramMax] = {};
+    int32_t operator_count_ = 0;
+    bool compile_failed_ = false;
+
+    double stack_[kStackSlots] = {};
+    int32_t top_ = 0;
+};
+
+}  // namespace orvik

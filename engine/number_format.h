@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace orvik {
+
+// "%.<decimals>f" without the C locale's say in the decimal point.
+std::string FormatFixed(double v, int decimals);
+
+// "%E" with an exponent of at least three digits: 1.000000E+031, 0.000000E+000.
+std::string FormatScientific(double v);
+
+// FormatScientific when |v| > limit or |v| < 1/limit (zero included),
+// FormatFixed(v, decimals) otherwise.
+std::string FormatDecimal(double v, double limit, int decimals);
+
+enum class Radix { Binary = 0, Octal = 1, Decimal = 2, Hexadecimal = 3 };
+
+// The result box text: decimal, or the integer part masked to `byte_length`
+// bytes (1, 2, 4 or 8) in binary ("0B"), octal ("Oct") or hexadecimal ("0x").
+std::string FormatResult(double v, Radix radix, int byte_length);
+
+}  // namespace orvik

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace orvik {
+
+// Where a variable came from. The print hand-off lists kInput variables as the
+// inputs of a calculation.
+namespace origin {
+inline constexpr char kAssigned = '0';  // target of an assignment
+inline constexpr char kInput = '1';     // asked for, or a formula's input
+inline constexpr char kBuiltIn = 1;     // the constant π
+}  // namespace origin
+
+struct VariableEntry {
+    char description[50];
+    char name[30];
+    double value;
+    int32_t reserved;
+    char origin;
+
+    std::string_view Name() const { return name; }
+};
+
+// The one store of named values. Entries keep their index until the table is
+// cleared or cut back; there is no removal of a single entry.
+class VariableTable {
+public:
+    static constexpr int kCapacity = 400;
+    static constexpr int kNameMax = sizeof(VariableEntry::name) - 1;  // bytes
+
+    int Count() const { return count_; }
+    bool Full() const { return count_ >= kCapacity; }
+    VariableEntry& operator[](int index) { return entries_[index]; }
+    const VariableEntry& operator[](int index) const { return entries_[index]; }
+
+    // Index of the first entry named `name`, or -1.
+    int FindVariable(std::string_view name) const;
+
+    // Appends an entry and returns its index; -1 when the table is full or the
+    // name does not fit. The description is emptied.
+    int Append(std::string_view name, double value, char entry_origin);
+
+    void Clear() { count_ = 0; }
+    // Drops every entry from `count` on; a larger count changes nothing.
+    void CutBack(int count);
+
+private:
+    VariableEntry entries_[kCapacity] = {};
+    int32_t count_ = 0;
+};
+
+}  // namespace orvik
