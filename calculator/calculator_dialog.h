@@ -1,0 +1,125 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <QDialog>
+
+#include "calculator/calculator_controls.h"
+#include "calculator/key_routing.h"
+#include "engine/number_format.h"
+
+class QKeyEvent;
+
+namespace orvik {
+
+class Engine;
+class UserPort;
+
+// The calculator window (dialog 102): input and result boxes, keypad and
+// lists, radix and byte-length choice, immediate mode, the variable list and
+// the program's shell commands. Modal exchanges go through the UserPort.
+class CalculatorDialog : public QDialog {
+    Q_OBJECT
+public:
+    CalculatorDialog(Engine& engine, UserPort& port, QWidget* parent = nullptr);
+
+    Engine& CalculationEngine() { return engine_; }
+    UserPort& Port() { return port_; }
+    const CalculatorControls& Controls() const { return controls_; }
+
+    // The process file named on the command line, read when the history
+    // commands can take it.
+    void RememberProcessFile(const QString& path) { process_file_ = path; }
+    const QString& ProcessFile() const { return process_file_; }
+
+    // Input box. Showing a text is not an edit: it emits no textChanged, so
+    // whatever follows edits (the history line) keeps its text. Replacing
+    // (empty, then insert) and inserting at the caret are edits.
+    QString InputText() const;
+    void ShowInputText(const QString& text);
+    void ReplaceInputText(const QString& text);
+    void InsertAtCaret(const QString& text);
+    void FocusInput();
+
+    QString ResultText() const;
+    void ShowResultText(const QString& text);
+
+    double LastResult() const { return last_result_; }
+    void SetLastResult(double value) { last_result_ = value; }
+    bool ImmediateMode() const;
+    Radix CurrentRadix() const;
+    int ByteLength() const { return byte_length_; }
+
+    // Evaluates a copy of `text`; nullopt (after a message) when the text
+    // holds characters that cannot be stored.
+    std::optional<double> Evaluate(const QString& text);
+
+    // The evaluate command (＝, Space, Enter): shows the input box's value
+    // in the result box and rebuilds the variable list.
+    void EvaluateInput();
+    void RefreshVariableList();
+
+    void InsertKeypadText(int index);
+
+signals:
+    // Up and Down keys routed to the history: previous line, next line.
+    void StepUpRequested();
+    void StepDownRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void accept() override;
+    void reject() override;
+
+private:
+    void ConnectCommands();
+    void ConnectKeypad();
+    void ConnectShell();
+    void FitToVisibleArea(QWidget& content);
+
+    // Result display.
+    void ChooseRadix(int id);
+    void ChooseByteLength(int id);
+    void SwitchImmediateMode();
+    void ImmediateKeypad(int index);
+    void ImmediateOperator(int index);
+    void ImmediateFunction(int index);
+    void ImmediateBackspace();
+
+    // Input assistance.
+    void InsertFromList(ChoiceList& list, bool& cancelled, bool caret_inside);
+    void InsertMark(const QString& mark);
+    void Backspace();
+    void ClearInput();
+    void SwitchMultiLine();
+    bool RouteKeyEvent(QKeyEvent& event);
+    KeyContext CurrentKeyContext() const;
+    void RunKeyRoute(const KeyRoute& route);
+
+    // Variable list.
+    void InsertRememberedName();
+    void EditVariableValue();
+    void ClearVariables();
+
+    // Shell.
+    void ShowAbout();
+    void ShowHelp();
+    void ShowFunctionSummary();
+    void ShowNotAvailable();
+    void ShowNotSupported();
+    void StartCalculator();
+
+    Engine& engine_;
+    UserPort& port_;
+    CalculatorControls controls_;
+    QString process_file_;
+    double last_result_ = 0.0;
+    int byte_length_ = 4;
+    bool keypad_routing_ = true;
+    bool operator_seen_ = false;  // immediate mode: an operator was pressed before
+    bool function_choice_cancelled_ = false;
+    bool symbol_choice_cancelled_ = false;
+};
+
+}  // namespace orvik

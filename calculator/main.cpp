@@ -1,0 +1,57 @@
+// orvik: the calculator window, or the console front-end when asked for it
+// or when there is no display to show a window on.
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+#include <QApplication>
+
+#include "calculator/calculator_dialog.h"
+#include "cli/command_line.h"
+#include "engine/engine.h"
+#include "platform/port_engine_host.h"
+#include "platform/program_style.h"
+#include "platform/widget_user_port.h"
+
+namespace {
+
+bool Set(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+bool HasDisplay()
+{
+    return Set("DISPLAY") || Set("WAYLAND_DISPLAY") || Set("QT_QPA_PLATFORM");
+}
+
+int RunWindow(int argc, char** argv, const orvik::CommandLine& command_line)
+{
+    QApplication application(argc, argv);
+    application.setApplicationDisplayName(QStringLiteral("Ombrix"));
+    orvik::ApplyProgramStyle(application);
+
+    orvik::WidgetUserPort port;
+    orvik::PortEngineHost host(port);
+    auto engine = std::make_unique<orvik::Engine>(host);
+    orvik::CalculatorDialog window(*engine, port);
+    window.RememberProcessFile(QString::fromLocal8Bit(command_line.file));
+    window.exec();
+    return EXIT_SUCCESS;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const orvik::CommandLine command_line = orvik::ParseCommandLine(argc, argv);
+    if (command_line.mode != orvik::CommandLine::Mode::Window)
+        return orvik::RunConsoleFrontEnd(command_line);
+    if (!HasDisplay()) {
+        std::cerr << "orvik: no graphical display (DISPLAY, WAYLAND_DISPLAY); "
+                     "starting the console front-end instead.\n";
+        return orvik::RunConsoleFrontEnd(command_line);
+    }
+    return RunWindow(argc, argv, command_line);
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+// Identifiers of the calculator program's dialogs, controls, menu items,
+// icons and bitmaps. Every widget carries its number as objectName, so
+// tests and tools find a control by the number users and documents use.
+namespace orvik::id {
+
+// CalculatorDialog, dialog 102.
+inline constexpr int kCalculatorDialog = 102;
+inline constexpr int kOk = 1;      // hidden
+inline constexpr int kCancel = 2;  // hidden
+inline constexpr int kVariableList = 1000;
+inline constexpr int kClearVariables = 1001;
+inline constexpr int kImmediate = 1002;
+inline constexpr int kPrintResults = 1003;
+inline constexpr int kStepUp = 1004;
+inline constexpr int kStepDown = 1005;
+inline constexpr int kSave = 1006;
+inline constexpr int kLoad = 1007;
+inline constexpr int kLineNumber = 1008;
+inline constexpr int kJumpToLine = 1009;
+inline constexpr int kClearStatements = 1010;
+inline constexpr int kPlus = 1011;
+inline constexpr int kMinus = 1012;
+inline constexpr int kTimes = 1013;
+inline constexpr int kDivide = 1014;
+inline constexpr int kDigit7 = 1015;
+inline constexpr int kDigit8 = 1016;
+inline constexpr int kDigit9 = 1017;
+inline constexpr int kHelp = 1018;
+inline constexpr int kDigit4 = 1019;
+inline constexpr int kDigit5 = 1020;
+inline constexpr int kDigit6 = 1021;
+inline constexpr int kDigit1 = 1022;
+inline constexpr int kDigit2 = 1023;
+inline constexpr int kDigit3 = 1024;
+inline constexpr int kInputBox = 1025;
+inline constexpr int kResultBox = 1026;
+inline constexpr int kOther = 1027;
+inline constexpr int kDigit0 = 1028;
+inline constexpr int kPoint = 1029;
+inline constexpr int kPower = 1030;
+inline constexpr int kAssign = 1031;
+inline constexpr int kOpenParenthesis = 1032;
+inline constexpr int kCloseParenthesis = 1033;
+inline constexpr int kSin = 1034;
+inline constexpr int kCos = 1035;
+inline constexpr int kTan = 1036;
+inline constexpr int kInv = 1037;
+inline constexpr int kAsin = 1038;
+inline constexpr int kAcos = 1039;
+inline constexpr int kAtan = 1040;
+inline constexpr int kAinv = 1041;
+inline constexpr int kAbs = 1042;
+inline constexpr int kInt = 1043;
+inline constexpr int kLog = 1044;
+inline constexpr int kLg = 1045;
+inline constexpr int kLn = 1046;
+inline constexpr int kExp = 1047;
+inline constexpr int kEvaluate = 1048;
+inline constexpr int kAbout = 1049;
+inline constexpr int kBackspace = 1050;
+inline constexpr int kClearInput = 1051;
+inline constexpr int kPi = 1052;
+inline constexpr int kDegreeDisplay = 1053;
+inline constexpr int kSolveEquation = 1054;
+inline constexpr int kIntegrate = 1055;
+inline constexpr int kDegrees = 1056;
+inline constexpr int kRadians = 1057;
+inline constexpr int kLoopCalculation = 1058;
+inline constexpr int kDrawing = 1059;
+inline constexpr int kExamples = 1060;
+inline constexpr int kPlatformCalculator = 1062;
+inline constexpr int kMultiLine = 1063;
+inline constexpr int kFunctionList = 1064;
+inline constexpr int kSymbolList = 1065;
+inline constexpr int kDegreeMark = 1066;
+inline constexpr int kMinuteMark = 1067;
+inline constexpr int kSecondMark = 1068;
+inline constexpr int kPrint = 1069;
+inline constexpr int kRadixBinary = 1070;
+inline constexpr int kRadixOctal = 1071;
+inline constexpr int kRadixDecimal = 1072;
+inline constexpr int kRadixHexadecimal = 1073;
+inline constexpr int kBytes1 = 1076;
+inline constexpr int kBytes2 = 1077;
+inline constexpr int kBytes4 = 1078;
+inline constexpr int kBytes8 = 1079;
+inline constexpr int kByteLengthLabel = 1080;
+inline constexpr int kFormula = 1088;
+inline constexpr int kProcess = 1093;
+
+// Menu 148 of the calculator window and the item standing in for the
+// system-menu entry (string 101).
+inline constexpr int kSystemMenu = 148;
+inline constexpr int kSaveAsFormula = 32776;
+inline constexpr int kAboutTelvar = 16;
+
+// Icon and bitmaps.
+inline constexpr int kIcon = 128;
+inline constexpr int kAboutBitmapUp = 137;
+inline constexpr int kAboutBitmapDown = 145;
+
+// InputValueDialog, dialog 135.
+namespace input_value {
+inline constexpr int kDialog = 135;
+inline constexpr int kPrompt = 1001;
+inline constexpr int kEntry = 1002;
+}  // namespace input_value
+
+// HelpTextDialog, dialog 150.
+namespace help_text {
+inline constexpr int kDialog = 150;
+inline constexpr int kText = 1068;
+}  // namespace help_text
+
+}  // namespace orvik::id
