@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QList>
+#include <QStringList>
+
+#include "platform/user_port.h"
+
+namespace orvik {
+
+// A scripted port: records what the program shows and asks, and answers
+// from prepared lists (No and Cancel once a list is used up).
+class FakeUserPort : public UserPort {
+public:
+    struct Prompt {
+        QString prompt;
+        QString entry;
+    };
+
+    QStringList messages;
+    QStringList questions;
+    QList<Prompt> prompts;
+    QStringList dialogs;  // window titles
+
+    QList<bool> answers;                          // for AskYesNo
+    QList<std::optional<QString>> prompt_answers;  // nullopt: Cancel
+    std::function<void(QDialog&)> inspect_dialog;
+
+    void ShowMessage(const QString& text) override;
+    bool AskYesNo(const QString& question) override;
+    bool PromptValue(const QString& prompt, QString& entry) override;
+    QString ChooseFileToOpen(const QString& caption, const QString& directory,
+                             const QString& filter) override;
+    QString ChooseFileToSave(const QString& caption, const QString& directory,
+                             const QString& filter) override;
+    int RunDialog(QDialog& dialog) override;
+};
+
+}  // namespace orvik

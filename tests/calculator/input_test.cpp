@@ -1,0 +1,297 @@
+// Input assistance: keypad insertion and caret, lists, marks, editing keys
+// and the routing of typed keys.
+#include <QApplication>
+#include <QCheckBox>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "calculator/choice_list.h"
+#include "calculator/key_routing.h"
+#include "window_fixture.h"
+
+Q_DECLARE_METATYPE(orvik::KeyContext)
+
+namespace orvik {
+
+using namespace Qt::StringLiterals;
+
+class InputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void KeypadInsertsAtCaret_data();
+    void KeypadInsertsAtCaret();
+    void TypedDigitsFollowTheKeypad();
+    void AssignKeyPassesFocusToEvaluate();
+    void FunctionListPutsCaretInside_data();
+    void FunctionListPutsCaretInside();
+    void CancelledListInsertsNothing();
+    void MarksInsertAndFocusTheBox();
+    void BackspaceAndClear();
+    void RouteKeyDecides_data();
+    void RouteKeyDecides();
+    void SpaceAndEnterEvaluate();
+    void MultiLineEnter();
+    void ArrowsReachTheHistory();
+    void CommaIsTypedNormally();
+};
+
+void InputTest::KeypadInsertsAtCaret_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("caret");
+    QTest::newRow("function between parentheses") << u"2*"_s << 2 << 2 << id::kSin << u"2*sin()"_s << 6;
+    QTest::newRow("four-byte function") << u""_s << 0 << 0 << id::kLg << u"lg()"_s << 3;
+    QTest::newRow("operator") << u"2"_s << 1 << 1 << id::kPower << u"2^"_s << 2;
+    QTest::newRow("pi is short") << u"2*"_s << 2 << 2 << id::kPi << u"2*π"_s << 3;
+    QTest::newRow("replaces the selection") << u"abc"_s << 1 << 2 << id::kDigit7 << u"a7c"_s << 2;
+    QTest::newRow("in the middle") << u"(1)"_s << 1 << 1 << id::kMinus << u"(-1)"_s << 2;
+    QTest::newRow("parentheses") << u"x"_s << 0 << 0 << id::kOpenParenthesis << u"(x"_s << 1;
+}
+
+void InputTest::KeypadInsertsAtCaret()
+{
+    QFETCH(QString, expected);
+    QFETCH(int, caret);
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(int, button);
+    WindowFixture f;
+    f.SetInput(text, start);
+    QTextCursor selection = f.Input().textCursor();
+    selection.setPosition(end, QTextCursor::KeepAnchor);
+    f.Input().setTextCursor(selection);
+    f.window.ShowResultText(u"9"_s);
+
+    f.Click(button);
+
+    QCOMPARE(f.Input().toPlainText(), expected);
+    QCOMPARE(f.Caret(), caret);
+    QCOMPARE(f.Result(), QString());
+}
+
+void InputTest::TypedDigitsFollowTheKeypad()
+{
+    WindowFixture f;
+    f.Input().setFocus();
+    f.Type(u"2"_s);  // typed into the box itself
+    QCOMPARE(QApplication::focusWidget(), &f.Input());
+    f.Type(u"*"_s);  // always the keypad: the focus leaves the box
+    QVERIFY(QApplication::focusWidget() != &f.Input());
+    f.Click(id::kSin);
+    f.Type(u"30"_s);
+    QCOMPARE(f.Input().toPlainText(), u"2*sin(30)"_s);
+    QCOMPARE(f.Caret(), 8);
+}
+
+void InputTest::AssignKeyPassesFocusToEvaluate()
+{
+    WindowFixture f;
+    f.SetInput(u"r"_s);
+    f.Click(id::kAssign);
+    QCOMPARE(f.Input().toPlainText(), u"r="_s);
+    QCOMPARE(QApplication::focusWidget(), f.Control<QWidget>(id::kEvaluate));
+}
+
+void InputTest::FunctionListPutsCaretInside_data()
+{
+    QTest::addColumn<int>("list_id");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("caret");
+    QTest::newRow("pow") << id::kFunctionList << u"pow()"_s << u"1+pow()"_s << 6;
+    QTest::newRow("x%y") << id::kFunctionList << u"x%y"_s << u"1+x%y"_s << 4;
+    QTest::newRow("alpha") << id::kSymbolList << u"α"_s << u"1+α"_s << 3;
+    QTest::newRow("Omega") << id::kSymbolList << u"Ω"_s << u"1+Ω"_s << 3;
+}
+
+void InputTest::FunctionListPutsCaretInside()
+{
+    QFETCH(int, list_id);
+    QFETCH(QString, expected);
+    QFETCH(int, caret);
+    QFETCH(QString, item);
+    WindowFixture f;
+    auto* list = f.Control<ChoiceList>(list_id);
+    const int index = list->findText(item);
+    QVERIFY(index >= 0);
+    f.SetInput(u"1+"_s);
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+    QCOMPARE(f.Input().toPlainText(), expected);
+    QCOMPARE(f.Caret(), caret);
+    QCOMPARE(QApplication::focusWidget(), &f.Input());
+}
+
+void InputTest::CancelledListInsertsNothing()
+{
+    WindowFixture f;
+    auto* list = f.Control<ChoiceList>(id::kFunctionList);
+    QCOMPARE(list->count(), 17);
+    QCOMPARE(list->itemText(0), u" !()"_s);  // sorted
+    QCOMPARE(f.Control<ChoiceList>(id::kSymbolList)->count(), 48);
+    f.SetInput(u"ab"_s, 1);
+    list->setFocus();
+    list->showPopup();
+    list->hidePopup();
+    QCoreApplication::processEvents();
+    const int index = list->findText(u"sqrt()"_s);
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+    QCOMPARE(f.Input().toPlainText(), u"ab"_s);
+    QCOMPARE(f.Caret(), 1);
+    emit list->activated(index);  // the next choice counts again
+    QCOMPARE(f.Input().toPlainText(), u"asqrt()b"_s);
+}
+
+void InputTest::MarksInsertAndFocusTheBox()
+{
+    WindowFixture f;
+    f.SetInput(u"10"_s);
+    f.Click(id::kDegreeMark);
+    f.Type(u"7"_s);  // the box has the focus
+    f.Click(id::kMinuteMark);
+    f.Click(id::kSecondMark);
+    QCOMPARE(f.Input().toPlainText(), u"10°7′″"_s);
+    QCOMPARE(QApplication::focusWidget(), &f.Input());
+}
+
+void InputTest::BackspaceAndClear()
+{
+    WindowFixture f;
+    f.SetInput(u"sin(π)"_s, 5);
+    f.Click(id::kBackspace);
+    QCOMPARE(f.Input().toPlainText(), u"sin()"_s);
+    QCOMPARE(f.Caret(), 4);
+    f.Click(id::kClearInput);
+    QCOMPARE(f.Input().toPlainText(), QString());
+    QCOMPARE(QApplication::focusWidget(), &f.Input());
+}
+
+void InputTest::RouteKeyDecides_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<KeyContext>("context");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("keypad");
+    QTest::addColumn<bool>("consumed");
+    const int none = int(KeyAction::None);
+    const int evaluate = int(KeyAction::Evaluate);
+    const int keypad = int(KeyAction::Keypad);
+    KeyContext plain;
+    KeyContext routed;
+    routed.keypad_routing = true;
+    KeyContext immediate;
+    immediate.immediate = true;
+    KeyContext multi;
+    multi.multi_line = true;
+    multi.focus = KeyFocus::InputBox;
+    KeyContext multi_end = multi;
+    multi_end.input_ends_with_line_break = true;
+    KeyContext top = multi;
+    top.caret_on_first_line = true;
+    KeyContext list;
+    list.focus = KeyFocus::VariableList;
+
+    QTest::newRow("space") << int(Qt::Key_Space) << u" "_s << plain << evaluate << -1 << true;
+    QTest::newRow("enter") << int(Qt::Key_Return) << u"\r"_s << plain << evaluate << -1 << true;
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << u"\r"_s << plain << evaluate << -1 << true;
+    QTest::newRow("enter, multi-line") << int(Qt::Key_Return) << u"\r"_s << multi << none << -1 << false;
+    QTest::newRow("enter after a line break") << int(Qt::Key_Return) << u"\r"_s << multi_end << none << -1 << true;
+    QTest::newRow("enter on the list") << int(Qt::Key_Return) << u"\r"_s << list << none << -1 << false;
+    QTest::newRow("digit, box focused") << int(Qt::Key_7) << u"7"_s << plain << none << -1 << false;
+    QTest::newRow("digit after keypad") << int(Qt::Key_7) << u"7"_s << routed << keypad << 4 << true;
+    QTest::newRow("operator") << int(Qt::Key_Asterisk) << u"*"_s << plain << keypad << 2 << true;
+    QTest::newRow("point") << int(Qt::Key_Period) << u"."_s << plain << keypad << 14 << true;
+    QTest::newRow("comma") << int(Qt::Key_Comma) << u","_s << routed << none << -1 << false;
+    QTest::newRow("letter") << int(Qt::Key_A) << u"a"_s << routed << none << -1 << false;
+    QTest::newRow("immediate digit") << int(Qt::Key_0) << u"0"_s << immediate << keypad << 13 << true;
+    QTest::newRow("immediate =") << int(Qt::Key_Equal) << u"="_s << immediate << evaluate << -1 << true;
+    QTest::newRow("immediate enter") << int(Qt::Key_Return) << u"\r"_s << immediate << evaluate << -1 << true;
+    QTest::newRow("immediate backspace") << int(Qt::Key_Backspace) << u"\b"_s << immediate
+                                         << int(KeyAction::ImmediateBackspace) << -1 << true;
+    QTest::newRow("= is typed") << int(Qt::Key_Equal) << u"="_s << plain << none << -1 << false;
+    QTest::newRow("down") << int(Qt::Key_Down) << u""_s << list << int(KeyAction::StepDown) << -1 << false;
+    QTest::newRow("up, multi-line middle") << int(Qt::Key_Up) << u""_s << multi << none << -1 << false;
+    QTest::newRow("up, multi-line top") << int(Qt::Key_Up) << u""_s << top << int(KeyAction::StepUp) << -1 << false;
+}
+
+void InputTest::RouteKeyDecides()
+{
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(int, action);
+    QFETCH(int, keypad);
+    QFETCH(bool, consumed);
+    QFETCH(KeyContext, context);
+    const KeyRoute route = RouteKey(key, text, false, context);
+    QCOMPARE(int(route.action), action);
+    QCOMPARE(route.keypad_index, keypad);
+    QCOMPARE(route.consumed, consumed);
+}
+
+void InputTest::SpaceAndEnterEvaluate()
+{
+    WindowFixture f;
+    f.Input().setFocus();
+    f.Type(u"1"_s);
+    f.Type(u"+2 "_s);
+    QCOMPARE(f.Input().toPlainText(), u"1+2"_s);
+    QCOMPARE(f.Result(), u"3.000000000000"_s);
+    f.Type(u"*2\r"_s);
+    QCOMPARE(f.Input().toPlainText(), u"1+2*2"_s);
+    QCOMPARE(f.Result(), u"5.000000000000"_s);
+    QVERIFY(f.window.isVisible());
+}
+
+void InputTest::MultiLineEnter()
+{
+    WindowFixture f;
+    f.Click(id::kMultiLine);
+    f.Input().setFocus();
+    f.Type(u"1\r"_s);
+    QCOMPARE(f.Input().toPlainText(), u"1\n"_s);
+    f.Type(u"\r"_s);  // no second empty line
+    QCOMPARE(f.Input().toPlainText(), u"1\n"_s);
+    QCOMPARE(f.Result(), QString());
+}
+
+void InputTest::ArrowsReachTheHistory()
+{
+    WindowFixture f;
+    QSignalSpy up(&f.window, &CalculatorDialog::StepUpRequested);
+    QSignalSpy down(&f.window, &CalculatorDialog::StepDownRequested);
+    f.Variables().setFocus();
+    f.PressKey(Qt::Key_Down);
+    f.PressKey(Qt::Key_Up);
+    QCOMPARE(down.count(), 1);
+    QCOMPARE(up.count(), 1);
+
+    f.Click(id::kMultiLine);
+    f.SetInput(u"a\nb\nc"_s, 2);  // the middle line
+    f.PressKey(Qt::Key_Up);
+    QCOMPARE(up.count(), 1);
+    f.PressKey(Qt::Key_Up);  // now on the first line
+    QCOMPARE(up.count(), 2);
+    f.SetInput(u"a\nb\nc"_s);
+    f.PressKey(Qt::Key_Down);
+    QCOMPARE(down.count(), 2);
+}
+
+void InputTest::CommaIsTypedNormally()
+{
+    WindowFixture f;
+    f.Input().setFocus();
+    f.Type(u"log(2,8)"_s);
+    QCOMPARE(f.Input().toPlainText(), u"log(2,8)"_s);
+}
+
+}  // namespace orvik
+
+QTEST_MAIN(orvik::InputTest)
+#include "input_test.moc"
