@@ -18,15 +18,6 @@ CalculationHistory HistoryWith(std::initializer_list<std::string> lines)
     return history;
 }
 
-TEST(CalculationHistoryTest, StartsOnAnEmptyFirstLineWithOnlyDownEnabled)
-{
-    CalculationHistory history;
-    EXPECT_EQ(history.LineNumber(), 1);
-    EXPECT_EQ(history.FirstEmptySlot(), 0);
-    EXPECT_FALSE(history.UpEnabled());
-    EXPECT_TRUE(history.DownEnabled());
-}
-
 TEST(CalculationHistoryTest, StepDownStoresEvaluatesAndShowsTheNextLine)
 {
     CalculationHistory history;
@@ -70,16 +61,6 @@ TEST(CalculationHistoryTest, RefusedStepsChangeNothing)
         EXPECT_EQ(history.CurrentLine(), line) << c.name;
         EXPECT_EQ(history.CurrentText(), "old") << c.name;
     }
-}
-
-TEST(CalculationHistoryTest, StepDownToLine500DisablesDown)
-{
-    CalculationHistory history;
-    history.JumpToLine("499");
-    history.StepDown("x=1");
-    EXPECT_EQ(history.LineNumber(), 500);
-    EXPECT_FALSE(history.DownEnabled());
-    EXPECT_TRUE(history.UpEnabled());
 }
 
 TEST(CalculationHistoryTest, StepUpStoresEvenAnEmptyLineAndEvaluatesIt)
@@ -138,19 +119,23 @@ TEST(CalculationHistoryTest, JumpAcceptsOnlyWholeNumbersFrom1To500)
     }
 }
 
-TEST(CalculationHistoryTest, JumpSetsBothArrows)
+TEST(CalculationHistoryTest, ArrowsFollowTheCurrentLine)
 {
     CalculationHistory history;
+    const auto arrows = [&history] { return std::pair(history.UpEnabled(), history.DownEnabled()); };
+    EXPECT_EQ(arrows(), std::pair(false, true));
     history.JumpToLine("7");
     EXPECT_EQ(history.CurrentText(), "");
-    EXPECT_TRUE(history.UpEnabled());
-    EXPECT_TRUE(history.DownEnabled());
+    EXPECT_EQ(arrows(), std::pair(true, true));
     history.JumpToLine("500");
-    EXPECT_FALSE(history.DownEnabled());
+    EXPECT_EQ(arrows(), std::pair(true, false));
     history.JumpToLine("1");
-    EXPECT_FALSE(history.UpEnabled());
+    EXPECT_EQ(arrows(), std::pair(false, true));
+    history.JumpToLine("499");
+    history.StepDown("x=1");
+    EXPECT_EQ(history.LineNumber(), 500);
+    EXPECT_EQ(arrows(), std::pair(true, false));
 }
-
 TEST(CalculationHistoryTest, ClearStatementsStopsAtTheFirstEmptyLine)
 {
     CalculationHistory history = HistoryWith({"a=1", "", "c=3"});
@@ -161,17 +146,6 @@ TEST(CalculationHistoryTest, ClearStatementsStopsAtTheFirstEmptyLine)
     EXPECT_EQ(history.LineNumber(), 1);
     EXPECT_FALSE(history.UpEnabled());
     EXPECT_TRUE(history.DownEnabled());
-}
-
-TEST(CalculationHistoryTest, ClearStatementsEmptiesAFullHistory)
-{
-    CalculationHistory history;
-    for (int slot = 0; slot < kHistoryLineCount; ++slot)
-        history.SetLine(slot, "x");
-    EXPECT_EQ(history.FirstEmptySlot(), kHistoryLineCount);
-    history.ClearStatements();
-    EXPECT_EQ(history.Line(kHistoryLineCount - 1), "");
-    EXPECT_EQ(history.FirstEmptySlot(), 0);
 }
 
 TEST(CalculationHistoryTest, ExamplesFillOnlyTheLinesThatExist)
