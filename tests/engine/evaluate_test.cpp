@@ -321,6 +321,15 @@ TEST_F(EngineTest, LimitsAreRefusedNotOverrun)
     EXPECT_EQ(Eval(std::string(29, 'n').append("=1")), 1);
 }
 
+TEST_F(EngineTest, AssignmentToAVanishedVariableWritesNothing)
+{
+    ASSERT_TRUE(engine_->LoadStatement("a=5"));
+    ASSERT_EQ(engine_->CompileStatement(), 1);
+    engine_->Variables().Clear();
+    EXPECT_EQ(engine_->EvaluateProgram(), 5);
+    EXPECT_EQ(engine_->Variables().Count(), 0);
+}
+
 TEST_F(EngineTest, FourHundredVariablesAtMost)
 {
     for (int i = 0; i < 399; ++i)
