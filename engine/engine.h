@@ -84,31 +84,42 @@ private:
     };
     struct Scan;  // one NextToken call's positions and flags
 
-    // Scanner pieces (compiler.cpp).
+    // Scanner (compiler.cpp).
     bool ScanCharacter(Scan& scan, ScanOutput& out);
-    bool ScanPlusMinus(Scan& scan, ScanOutput& out);
-    bool ScanCompoundAssignment(Scan& scan, ScanOutput& out);
-    bool ScanUnaryMinus(Scan& scan);
     bool ScanOpenParenthesis(Scan& scan, ScanOutput& out);
-    void ScanOtherCharacter(Scan& scan, ScanOutput& out);
-    bool TakeText(Scan& scan, int end);
-    int ClassifyOperand(Scan& scan, ScanOutput& out);
-    int ResolveName(Scan& scan, ScanOutput& out);
-    int CreateVariable(std::string_view name, double value, char entry_origin);
-    int EndOfOperand(const Scan& scan);
-    bool AppendToStatement(char c);
+    bool ScanCloseParenthesis(Scan& scan);
+    bool ScanPlusMinus(Scan& scan, ScanOutput& out);
+    bool ScanUnaryMinus(Scan& scan);
+    bool ScanIncrement(Scan& scan, ScanOutput& out, char sign);
+    bool ScanCompoundAssignment(Scan& scan, ScanOutput& out);
+    bool ScanOtherCharacter(Scan& scan, ScanOutput& out);
+    bool SetOperator(Scan& scan, ScanOutput& out, OperatorCode code, int32_t priority,
+                     int32_t length = 1);
+    bool TakeText(Scan& scan, int32_t end);
     bool InsertAtStatementStart(char c);
+    bool AppendToStatement(char c);
+    int ClassifyOperand(Scan& scan, ScanOutput& out);
+    int ResolveName(Scan& scan, ScanOutput& out, std::string_view name);
+    int CreateVariable(Scan& scan, ScanOutput& out, std::string_view name);
+    int EndOfOperand(const Scan& scan);
 
-    // Compiler pieces (compiler.cpp).
+    // Precedence loop (compiler.cpp).
+    bool WriteToken(Token token);
     bool WriteOperand(double value);
     bool WriteOperator(OperatorCode code);
-    bool PushOperator(PendingOperator op);
-    bool FlushOperators();
+    bool PushOperator(PendingOperator pending);
+    bool WriteOperators(PendingOperator pending, int32_t priority);
     int32_t TotalPriority(int32_t own) const;
     int CheckParentheses();
-    int Refuse(const std::string& message);
 
-    // Evaluator pieces (evaluator.cpp).
+    // Refusals: show the message, leave an empty program.
+    int Refuse(const std::string& message);
+    bool RefuseScan(const std::string& message);
+    int Fail();
+    // "计算式[<statement>" + ending.
+    std::string StatementMessage(std::string_view ending) const;
+
+    // Evaluator (evaluator.cpp).
     void Push(double value);
     double Pop();
     double Apply1(OperatorCode code, double x);
@@ -116,9 +127,7 @@ private:
     double ToRadians(double v) const;
     double FromRadians(double r) const;
 
-    // Messages that name the statement being worked on.
-    std::string StatementMessage(std::string_view before, std::string_view after) const;
-    void EvaluateStatement(std::string_view statement, double& result);
+    double EvaluateStatement(std::string_view statement);
 
     EngineHost& host_;
     VariableTable variables_;
@@ -137,7 +146,7 @@ private:
     int32_t token_count_ = 0;
     PendingOperator operator_stack_[kProgramMax] = {};
     int32_t operator_count_ = 0;
-    bool compile_failed_ = false;
+    bool target_allowed_ = true;  // an assignment target may still come
 
     double stack_[kStackSlots] = {};
     int32_t top_ = 0;

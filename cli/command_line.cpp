@@ -1,0 +1,76 @@
+#include "cli/command_line.h"
+
+#include <string_view>
+
+namespace orvik {
+namespace {
+
+bool ParseRadix(std::string_view text, Radix& radix)
+{
+    if (text.size() != 1)
+        return false;
+    switch (text[0]) {
+    case 'B': case 'b': radix = Radix::Binary; return true;
+    case 'O': case 'o': radix = Radix::Octal; return true;
+    case 'D': case 'd': radix = Radix::Decimal; return true;
+    case 'H': case 'h': radix = Radix::Hexadecimal; return true;
+    default: return false;
+    }
+}
+
+bool ParseByteLength(std::string_view text, int& bytes)
+{
+    if (text == "1" || text == "2" || text == "4" || text == "8") {
+        bytes = text[0] - '0';
+        return true;
+    }
+    return false;
+}
+
+CommandLine Invalid(std::string error)
+{
+    CommandLine result;
+    result.mode = CommandLine::Mode::Invalid;
+    result.error = std::move(error);
+    return result;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(int argc, const char* const* argv)
+{
+    CommandLine result;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const bool has_value = i + 1 < argc;
+        if (arg == "--help" || arg == "-h") {
+            result.mode = CommandLine::Mode::Help;
+            return result;
+        }
+        if (arg == "--radians") {
+            result.radians = true;
+        } else if (arg == "--radix") {
+            if (!has_value || !ParseRadix(argv[++i], result.radix))
+                return Invalid("--radix 后面应为 B、O、D 或 H");
+        } else if (arg == "--bytes") {
+            if (!has_value || !ParseByteLength(argv[++i], result.byte_length))
+                return Invalid("--bytes 后面应为 1、2、4 或 8");
+        } else if (arg == "--eval" || arg == "-e") {
+            if (!has_value)
+                return Invalid(std::string(arg) + " 后面缺少计算式");
+            result.mode = CommandLine::Mode::Eval;
+            result.text = argv[++i];
+        } else if (arg == "--console") {
+            result.mode = CommandLine::Mode::Console;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return Invalid("不认识的选项: " + std::string(arg));
+        } else if (result.file.empty()) {
+            result.file = arg;
+        } else {
+            return Invalid("只能给出一个计算过程文件");
+        }
+    }
+    return result;
+}
+
+}  // namespace orvik

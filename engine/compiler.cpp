@@ -1,0 +1,552 @@
+// The statement compiler: a character scanner (NextToken) that yields one
+// operand and the operator after it, and an operator-precedence loop
+// (CompileStatement) that writes them out in postfix order.
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+#include "engine/engine.h"
+#include "engine/engine_messages.h"
+#include "engine/number_text.h"
+
+namespace orvik {
+namespace {
+
+constexpr std::string_view kPi = "\xA6\xD0";  // GBK "π"
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsAsciiAlnum(char c)
+{
+    return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsRadixLetter(char c)
+{
+    return c == 'B' || c == 'O' || c == 'X' || c == 'b' || c == 'o' || c == 'x';
+}
+bool IsDegreeMarkTail(unsigned char c) { return c == 0xE3 || c == 0xE4 || c == 0xE5; }
+
+// Reserved words: 1 "if", 2 "else", 3 "endif", 4 "fcys"; 0 for any other name.
+int FindKeyword(std::string_view name)
+{
+    static constexpr std::string_view kKeywords[] = {"if", "else", "endif", "fcys"};
+    for (int i = 0; i < 4; ++i) {
+        if (name == kKeywords[i])
+            return i + 1;
+    }
+    return 0;
+}
+
+// Own priorities, before the parenthesis depth is added.
+constexpr int32_t kPriorityFunction = 5;
+// A minus right after another operator negates the operand that follows, so
+// it binds tighter than * / % (3*-2 = -6), and tighter than ^ after a ^
+// (2^-1 = 0.5).
+constexpr int32_t kPriorityNegation = 4;
+constexpr int32_t kPriorityNegatedExponent = 6;
+
+}  // namespace
+
+// The positions and flags of one NextToken call.
+struct Engine::Scan {
+    int32_t start = 0;      // where the operand text begins
+    int32_t position = 0;   // current character
+    int32_t next_scan = -1;  // where the next call starts, when not `position`
+    bool leading_parenthesis = false;
+    bool number_mode = false;
+    bool done = false;
+    bool taken = false;              // the operand text has been copied
+    bool ended_by_operator = false;  // an operator character ended the operand
+    bool called = false;             // "(" directly after the operand text
+    bool resolved = false;           // x++ / x-- already gave the value
+    double resolved_value = 0;
+    int32_t minus_priority = 1;
+};
+
+std::string Engine::StatementMessage(std::string_view ending) const
+{
+    std::string text(messages::kStatement);
+    text.append(source_);
+    text.append(ending);
+    return text;
+}
+
+int Engine::Refuse(const std::string& message)
+{
+    host_.ShowMessage(message);
+    return Fail();
+}
+
+bool Engine::RefuseScan(const std::string& message)
+{
+    Refuse(message);
+    return false;
+}
+
+int Engine::Fail()
+{
+    token_count_ = 0;
+    scan_position_ = 0;
+    return scan::kError;
+}
+
+bool Engine::TakeText(Scan& scan, int32_t end)
+{
+    if (scan.taken)
+        return true;
+    const int32_t length = std::max(0, end - scan.start);
+    if (length > kOperandMax) {
+        return RefuseScan(StatementMessage(messages::kOperandTooLong));
+    }
+    std::memcpy(token_text_, statement_ + scan.start, length);
+    token_text_[length] = '\0';
+    token_text_length_ = length;
+    scan.taken = true;
+    return true;
+}
+
+bool Engine::SetOperator(Scan& scan, ScanOutput& out, OperatorCode code, int32_t priority,
+                         int32_t length)
+{
+    if (!TakeText(scan, scan.position))
+        return false;
+    out.code = code;
+    out.priority = priority;
+    scan.position += length;
+    scan.done = true;
+    scan.ended_by_operator = true;
+    return true;
+}
+
+bool Engine::InsertAtStatementStart(char c)
+{
+    if (statement_length_ + 1 >= static_cast<int32_t>(sizeof statement_))
+        return false;
+    std::memmove(statement_ + 1, statement_, statement_length_ + 1);
+    statement_[0] = c;
+    ++statement_length_;
+    return true;
+}
+
+bool Engine::AppendToStatement(char c)
+{
+    if (statement_length_ + 1 >= static_cast<int32_t>(sizeof statement_))
+        return false;
+    statement_[statement_length_++] = c;
+    statement_[statement_length_] = '\0';
+    return true;
+}
+
+// A minus with no operand before it reads as "0-": the character before it
+// (an operator or "(" that has already been scanned) becomes the "0".
+bool Engine::ScanUnaryMinus(Scan& scan)
+{
+    int32_t p = scan.position;
+    if (p == 0) {
+        if (!InsertAtStatementStart('0')) {
+            Refuse(std::string(messages::kStatementTooLong));
+            return false;
+        }
+    } else {
+        const char before = statement_[p - 1];
+        if (before != '(')
+            scan.minus_priority = before == '^' ? kPriorityNegatedExponent : kPriorityNegation;
+        statement_[--p] = '0';
+    }
+    scan.position = scan.start = p;
+    scan.number_mode = true;
+    return true;
+}
+
+// name+=e, name-=e, name*=e, name/=e read as name=name+(e) and so on: the
+// "=" becomes "(", a ")" is appended, and the next scan reads from the name.
+bool Engine::ScanCompoundAssignment(Scan& scan, ScanOutput& out)
+{
+    if (!target_allowed_)
+        return RefuseScan(StatementMessage(messages::kMisplacedAssignment));
+    if (!TakeText(scan, scan.position))
+        return false;
+    if (!AppendToStatement(')')) {
+        return RefuseScan(std::string(messages::kStatementTooLong));
+    }
+    statement_[scan.position + 1] = '(';
+    out.code = op::kAssign;
+    out.priority = -2;
+    scan.next_scan = scan.start;
+    scan.done = true;
+    return true;
+}
+
+bool Engine::ScanIncrement(Scan& scan, ScanOutput& out, char sign)
+{
+    if (!TakeText(scan, scan.position))
+        return false;
+    const int index = variables_.FindVariable(std::string_view(token_text_, token_text_length_));
+    if (index < 0)  // 1--1: a binary sign; the second one is scanned on its own
+        return SetOperator(scan, out, sign == '+' ? op::kAdd : op::kSubtract, 1);
+    VariableEntry& entry = variables_[index];
+    scan.resolved = true;
+    scan.resolved_value = entry.value;
+    entry.value += sign == '+' ? 1 : -1;
+    scan.position += 2;
+    return true;
+}
+
+bool Engine::ScanPlusMinus(Scan& scan, ScanOutput& out)
+{
+    const int32_t p = scan.position;
+    const char c = statement_[p];
+    if (c == '-' && (p == scan.start || statement_[p - 1] == '('))
+        return ScanUnaryMinus(scan);
+    if (p == statement_length_ - 1) {  // a sign at the very end is ignored
+        if (!TakeText(scan, p))
+            return false;
+        ++scan.position;
+        return true;
+    }
+    const char next = statement_[p + 1];
+    if (next == c)
+        return ScanIncrement(scan, out, c);
+    if (next == '=' && p != scan.start)
+        return ScanCompoundAssignment(scan, out);
+    return SetOperator(scan, out, c == '+' ? op::kAdd : op::kSubtract,
+                       c == '+' ? 1 : scan.minus_priority);
+}
+
+bool Engine::ScanOpenParenthesis(Scan& scan, ScanOutput& out)
+{
+    int32_t p = scan.position;
+    if (scan.leading_parenthesis) {
+        ++depth_;
+        while (statement_[p + 1] == '(') {
+            ++depth_;
+            ++p;
+        }
+        scan.start = scan.position = p + 1;
+        scan.leading_parenthesis = false;
+        scan.number_mode = IsDigit(statement_[p + 1]) || statement_[p + 1] == '.';
+        return true;
+    }
+    // A name (or number) followed by "(": a function call. The next scan
+    // starts at the "(" and reads the argument list.
+    if (!TakeText(scan, p))
+        return false;
+    out.priority = kPriorityFunction;
+    scan.done = true;
+    scan.called = true;
+    scan.next_scan = p;
+    if (statement_[p + 1] == ')' && p > 0) {  // f() means f(1)
+        statement_[p - 1] = '(';
+        statement_[p] = '1';
+        scan.next_scan = p - 1;
+    }
+    return true;
+}
+
+bool Engine::ScanCloseParenthesis(Scan& scan)
+{
+    --depth_;
+    if (!TakeText(scan, scan.position))
+        return false;
+    while (statement_[scan.position + 1] == ')') {
+        --depth_;
+        ++scan.position;
+    }
+    ++scan.position;
+    return true;
+}
+
+bool Engine::ScanOtherCharacter(Scan& scan, ScanOutput& out)
+{
+    const int32_t p = scan.position;
+    const char c = statement_[p];
+    if (!scan.number_mode) {
+        if (scan.taken)  // text after a closing parenthesis: (a)b
+            return RefuseScan(StatementMessage(messages::kMissingOperator));
+        ++scan.position;
+        return true;
+    }
+    if (c == '0' && p == scan.start && IsRadixLetter(statement_[p + 1])) {
+        scan.position += 2;
+        while (IsAsciiAlnum(statement_[scan.position]))
+            ++scan.position;
+        scan.number_mode = false;
+        return true;
+    }
+    const bool digit_pair = static_cast<unsigned char>(c) == 0xA1
+        && IsDegreeMarkTail(static_cast<unsigned char>(statement_[p + 1]));
+    if (IsDigit(c) || c == '.' || c == '\'' || digit_pair) {
+        if (scan.taken)  // a number after a closing parenthesis: (2)3
+            return RefuseScan(StatementMessage(messages::kMissingOperator));
+        scan.position += digit_pair ? 2 : 1;
+        return true;
+    }
+    // A number directly followed by a name: 2x reads 2*x.
+    if (!TakeText(scan, p))
+        return false;
+    out.code = op::kMultiply;
+    out.priority = 3;
+    scan.number_mode = false;
+    scan.done = true;
+    scan.next_scan = p;
+    return true;
+}
+
+bool Engine::ScanCharacter(Scan& scan, ScanOutput& out)
+{
+    const int32_t p = scan.position;
+    const char next = statement_[p + 1];
+    switch (statement_[p]) {
+    case '(':
+        return ScanOpenParenthesis(scan, out);
+    case ')':
+        return ScanCloseParenthesis(scan);
+    case '+':
+    case '-':
+        return ScanPlusMinus(scan, out);
+    case '*':
+    case '/':
+        if (next == '=' && p != scan.start)
+            return ScanCompoundAssignment(scan, out);
+        return SetOperator(scan, out, statement_[p] == '*' ? op::kMultiply : op::kDivide, 3);
+    case '%':
+        return SetOperator(scan, out, op::kRemainder, 3);
+    case '^':
+        return SetOperator(scan, out, op::kPower, 5);
+    case ',':
+        return SetOperator(scan, out, op::kComma, 0);
+    case '=':
+        if (p == scan.start)
+            return RefuseScan(std::string(messages::kNameBeforeAssign));
+        if (next == '=')
+            return SetOperator(scan, out, op::kEqual, -1, 2);
+        return SetOperator(scan, out, op::kAssign, -2);
+    case '>':
+        if (next == '=')
+            return SetOperator(scan, out, op::kGreaterEqual, -1, 2);
+        return SetOperator(scan, out, op::kGreater, -1);
+    case '<':
+        if (next == '=')
+            return SetOperator(scan, out, op::kLessEqual, -1, 2);
+        return SetOperator(scan, out, op::kLess, -1);
+    case '&':
+        return SetOperator(scan, out, op::kAnd, -3, next == '&' ? 2 : 1);
+    case '|':
+        return SetOperator(scan, out, op::kOr, -3, next == '|' ? 2 : 1);
+    default:
+        return ScanOtherCharacter(scan, out);
+    }
+}
+
+int Engine::NextToken(ScanOutput& out)
+{
+    if (statement_length_ == 0)
+        return scan::kError;
+    Scan scan;
+    scan.start = scan.position = scan_position_;
+    const char first = statement_[scan.position];
+    scan.leading_parenthesis = first == '(';
+    scan.number_mode = IsDigit(first) || first == '.';
+    out.code = -1;
+    while (!scan.done && scan.position < statement_length_) {
+        if (!ScanCharacter(scan, out))
+            return scan::kError;
+    }
+    if (!TakeText(scan, std::min(scan.position, statement_length_)))
+        return scan::kError;
+    scan_position_ = scan.next_scan >= 0 ? scan.next_scan : scan.position;
+    return ClassifyOperand(scan, out);
+}
+
+int Engine::EndOfOperand(const Scan& scan)
+{
+    if (scan.position < statement_length_)
+        return scan::kOperand;
+    scan_position_ = 0;
+    return scan::kLastOperand;
+}
+
+int Engine::ClassifyOperand(Scan& scan, ScanOutput& out)
+{
+    const std::string_view text(token_text_, token_text_length_);
+    // An operator with nothing after it (5*), or no operand at all (+=5, sin).
+    if ((scan.ended_by_operator && scan.position >= statement_length_)
+        || (text.empty() && !scan.resolved))
+        return Refuse(StatementMessage(messages::kMissingOperand));
+    if (scan.resolved) {
+        if (scan.called)
+            return Refuse(StatementMessage(messages::kMissingOperator));
+        out.value = scan.resolved_value;
+        return EndOfOperand(scan);
+    }
+    if (IsDigit(text[0]) || text[0] == '.') {
+        if (scan.called)
+            return Refuse(StatementMessage(messages::kMissingOperator));
+        if (out.code == op::kAssign)
+            return Refuse(StatementMessage(messages::kMisplacedAssignment));
+        out.value = ParseNumberLiteral(text);
+        return EndOfOperand(scan);
+    }
+    return ResolveName(scan, out, text);
+}
+
+int Engine::ResolveName(Scan& scan, ScanOutput& out, std::string_view name)
+{
+    const bool assigning = out.code == op::kAssign;
+    if (assigning && !target_allowed_)
+        return Refuse(StatementMessage(messages::kMisplacedAssignment));
+    const int index = variables_.FindVariable(name);
+    if (index >= 0) {
+        if (scan.called)
+            return Refuse(StatementMessage(messages::kMissingOperator));
+        if (assigning) {
+            out.value = index;
+            return scan::kTarget;
+        }
+        out.value = variables_[index].value;
+        return EndOfOperand(scan);
+    }
+    if (const OperatorCode code = FindOperator(name); code >= 0) {
+        if (!scan.called)
+            return Refuse(StatementMessage(messages::kMissingOperand));
+        out.code = code;
+        out.priority = kPriorityFunction;
+        return scan::kFunction;
+    }
+    if (const int keyword = FindKeyword(name); keyword > 0)
+        return scan::kKeywordBase + keyword;
+    if (scan.called)
+        return Refuse(StatementMessage(messages::kUnknownFunction));
+    return CreateVariable(scan, out, name);
+}
+
+int Engine::CreateVariable(Scan& scan, ScanOutput& out, std::string_view name)
+{
+    if (name.size() > static_cast<size_t>(VariableTable::kNameMax))
+        return Refuse(StatementMessage(messages::kNameTooLong));
+    if (variables_.Full())
+        return Refuse(std::string(messages::kTooManyVariables));
+    if (out.code == op::kAssign) {
+        const int index = variables_.Append(name, 0, origin::kAssigned);
+        if (variables_.Full())
+            host_.ShowMessage(messages::kTooManyVariables);
+        out.value = index;
+        return scan::kTarget;
+    }
+    if (name == kPi) {
+        variables_.Append(name, constants::kPi, origin::kBuiltIn);
+        out.value = constants::kPi;
+        return EndOfOperand(scan);
+    }
+    const int index = variables_.Append(name, 0, origin::kInput);
+    std::string entry = "0";
+    if (host_.PromptValue(name, entry))
+        variables_[index].value = ParseDecimalPrefix(entry);
+    out.value = variables_[index].value;
+    return EndOfOperand(scan);
+}
+
+// --- The precedence loop ---------------------------------------------------
+
+bool Engine::WriteToken(Token token)
+{
+    if (token_count_ >= kProgramMax) {
+        return RefuseScan(StatementMessage(messages::kTooComplex));
+    }
+    program_[token_count_++] = token;
+    return true;
+}
+
+bool Engine::WriteOperand(double value) { return WriteToken({0, value, 0}); }
+
+bool Engine::WriteOperator(OperatorCode code)
+{
+    if (code < 0 || code >= kOperatorCount) {
+        return RefuseScan(StatementMessage(messages::kMissingOperator));
+    }
+    return WriteToken({code, 0, 1});
+}
+
+bool Engine::PushOperator(PendingOperator pending)
+{
+    if (operator_count_ >= kProgramMax) {
+        return RefuseScan(StatementMessage(messages::kTooComplex));
+    }
+    operator_stack_[operator_count_++] = pending;
+    return true;
+}
+
+// Writes the pending operator, then every stacked operator that binds at
+// least as tightly as `priority` (equal priorities group from the left).
+bool Engine::WriteOperators(PendingOperator pending, int32_t priority)
+{
+    if (!WriteOperator(pending.code))
+        return false;
+    while (operator_count_ > 0 && operator_stack_[operator_count_ - 1].priority >= priority) {
+        if (!WriteOperator(operator_stack_[--operator_count_].code))
+            return false;
+    }
+    return true;
+}
+
+// Only the order of priorities matters: each level of parentheses lifts an
+// operator above every own priority (-3..6) of the level outside.
+int32_t Engine::TotalPriority(int32_t own) const { return depth_ * 16 + own; }
+
+int Engine::CheckParentheses()
+{
+    if (depth_ == 0)
+        return 1;
+    std::string ending(depth_ > 0 ? messages::kMissingClose : messages::kMissingOpen);
+    const size_t at = ending.find("%d");
+    ending.replace(at, 2, std::to_string(depth_ > 0 ? depth_ : -depth_));
+    host_.ShowMessage(StatementMessage(ending));
+    return 2;
+}
+
+int Engine::CompileStatement()
+{
+    token_count_ = 0;
+    operator_count_ = 0;
+    depth_ = 0;
+    scan_position_ = 0;
+    target_allowed_ = true;
+    ScanOutput out;
+    int kind = NextToken(out);
+    if (kind == scan::kKeywordBase + 1)  // "if" controls nothing: drop it
+        kind = NextToken(out);
+    target_allowed_ = false;
+    if (kind < 1)
+        return Fail();
+    if (kind > scan::kKeywordBase)
+        return Refuse(StatementMessage(messages::kKeyword));
+    if (kind != scan::kFunction && !WriteOperand(out.value))
+        return scan::kError;
+    if (kind == scan::kLastOperand)
+        return CheckParentheses();
+    PendingOperator pending{out.code, TotalPriority(out.priority)};
+    for (;;) {
+        kind = NextToken(out);
+        if (kind < 1)
+            return Fail();
+        if (kind > scan::kKeywordBase)
+            return Refuse(StatementMessage(messages::kKeyword));
+        if (kind == scan::kTarget)
+            return Refuse(StatementMessage(messages::kMisplacedAssignment));
+        if (kind != scan::kFunction && !WriteOperand(out.value))
+            return scan::kError;
+        if (kind == scan::kLastOperand)
+            return WriteOperators(pending, INT32_MIN) ? CheckParentheses() : scan::kError;
+        const int32_t priority = TotalPriority(out.priority);
+        // A function has no left operand, so it never closes what is pending.
+        if (pending.priority < priority || kind == scan::kFunction) {
+            if (!PushOperator(pending))
+                return scan::kError;
+        } else if (!WriteOperators(pending, priority)) {
+            return scan::kError;
+        }
+        pending = {out.code, priority};
+    }
+}
+
+}  // namespace orvik

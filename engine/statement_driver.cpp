@@ -1,0 +1,64 @@
+// EvaluateText: the one entry point that turns text into a value.
+
+#include <cstring>
+
+#include "engine/engine.h"
+#include "engine/engine_messages.h"
+
+namespace orvik {
+
+void StripBlanks(std::string& text)
+{
+    size_t kept = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\0' || (c == '/' && i + 1 < text.size() && text[i + 1] == '/'))
+            break;
+        if (c != ' ' && c != '\t' && c != '\r')
+            text[kept++] = c;
+    }
+    text.resize(kept);
+}
+
+bool Engine::LoadStatement(std::string_view statement)
+{
+    if (statement.size() > static_cast<size_t>(kStatementMax)) {
+        host_.ShowMessage(messages::kStatementTooLong);
+        return false;
+    }
+    std::memcpy(statement_, statement.data(), statement.size());
+    statement_[statement.size()] = '\0';
+    statement_length_ = static_cast<int32_t>(statement.size());
+    scan_position_ = 0;
+    target_allowed_ = true;
+    source_ = statement;
+    return true;
+}
+
+double Engine::EvaluateStatement(std::string_view statement)
+{
+    if (!LoadStatement(statement))
+        return 0;
+    CompileStatement();  // a refused statement leaves an empty program, worth 0
+    return EvaluateProgram();
+}
+
+double Engine::EvaluateText(std::string& text)
+{
+    StripBlanks(text);
+    double result = 0;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        // Statements end at ";" or at a line feed, whichever comes first.
+        const size_t end = rest.find_first_of(";\n");
+        const std::string_view statement = rest.substr(0, end);
+        if (!statement.empty())
+            result = EvaluateStatement(statement);
+        if (end == std::string_view::npos)
+            break;
+        rest.remove_prefix(end + 1);
+    }
+    return result;
+}
+
+}  // namespace orvik

@@ -1,0 +1,353 @@
+#include <cmath>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "engine/engine.h"
+#include "fake_host.h"
+
+namespace orvik {
+namespace {
+
+using testing::FakeHost;
+
+struct Case {
+    const char* text;
+    double expected;
+};
+
+class EngineTest : public ::testing::Test {
+protected:
+    template <size_t N>
+    void ExpectCases(const Case (&cases)[N])
+    {
+        for (const Case& c : cases)
+            EXPECT_DOUBLE_EQ(Eval(c.text), c.expected) << c.text;
+    }
+
+    double Eval(std::string text) { return engine_->EvaluateText(text); }
+    double Value(std::string_view name)
+    {
+        const int index = engine_->Variables().FindVariable(name);
+        EXPECT_GE(index, 0) << name;
+        return index >= 0 ? engine_->Variables()[index].value : NAN;
+    }
+
+    FakeHost host_;
+    std::unique_ptr<Engine> engine_ = std::make_unique<Engine>(host_);
+};
+
+TEST_F(EngineTest, OperatorsAndPriorities)
+{
+    const Case cases[] = {
+        {"1+2*3", 7}, {"(1+2)*3", 9}, {"2^3^2", 64}, {"8/2/2", 2}, {"10-4-3", 3},
+        {"-3+1", -2}, {"-2^2", -4}, {"(-2)^2", 4}, {"((2+3))*((4))", 20},
+        {"7%3", 1}, {"-7%3", -1}, {"7.9%3.9", 1},
+        {"5>=5", 1}, {"5>5", 0}, {"5<=5", 1}, {"5<4", 0}, {"0.1+0.2==0.3", 1}, {"1==1.0000002", 0},
+        {"1&&0.5", 0}, {"1|0", 1}, {"1&1", 1}, {"0||0", 0}, {"2>1&&3>2", 1},
+        {"log(2,8)", 3}, {"_max(3,3)", 3}, {"_min(3,3)", 3}, {"_max(-1,-2)", -1},
+        {"or(5,3)", 7}, {"and(5,3)", 1}, {"xor(5,3)", 6}, {"neg(0)", -1}, {"neg(5)", -6},
+        {"or(-1,0)", -1}, {"and(4294967295,1)", 1},
+        {"int(-2.7)", -2}, {"int(2.7)", 2}, {"int(3000000000)", -1294967296}, {"int(4294967301)", 5},
+        {"!(5)", 120}, {"!(0)", 1}, {"!(-3)", 1}, {"!(5.9)", 120},
+        {"_P(5,2)", 20}, {"_C(5,2)", 10}, {"_P(5,1)", 5}, {"_C(5,5)", 1},
+        {"_P(5,0)", 1}, {"_C(5,-2)", 1}, {"_P(3,5)", 0}, {"_P(-2,3)", -24},
+        {"dtor(180)", 180 * 0.01745329251994}, {"rtod(1)", 57.29577951308232},
+        {"abs(-4)", 4}, {"sqrt(16)", 4}, {"lg(1000)", 3}, {"ln(1)", 0}, {"exp(0)", 1},
+        {"pow(2,10)", 1024}, {"sinh(0)", 0}, {"cosh(0)", 1}, {"tanh(0)", 0},
+        {"[(5)", 5}, {"_hls(6)", 6}, {"sin()", std::sin(0.01745329251994)},
+        {"2*sin(30)+1", 2 * std::sin(30 * 0.01745329251994) + 1},
+        {"sin(cos(0)*90)", 1}, {"2^sin(90)", 2}, {"sqrt(9)^2", 9},
+    };
+    ExpectCases(cases);
+    EXPECT_TRUE(host_.messages.empty()) << host_.messages.front();
+}
+
+TEST_F(EngineTest, MinusAfterAnotherOperatorNegatesTheOperand)
+{
+    const Case cases[] = {
+        {"3*-2", -6}, {"2^-1", 0.5}, {"1+-2", -1}, {"6/-3", -2}, {"1--1", 2},
+        {"3*-2^2", -12}, {"2*-(1+2)", -6}, {"2*-sin(90)", -2}, {"5>-1", 1}, {"-7%-3", -1},
+    };
+    ExpectCases(cases);
+    EXPECT_EQ(Eval("x=-5"), -5);
+    EXPECT_EQ(Value("x"), -5);
+    EXPECT_EQ(Eval("y=-2^2"), -4);
+    EXPECT_TRUE(host_.messages.empty());
+}
+
+TEST_F(EngineTest, NumberLiterals)
+{
+    const Case cases[] = {
+        {"0x1F", 31}, {"0XfF", 255}, {"0xFFFFFFFF", 4294967295.0},
+        {"0xFFFFFFFFF", 68719476735.0}, {"0x100000000", 4294967296.0},
+        {"0b101", 5}, {"0B0", 0}, {"0b102", 4}, {"0o17", 15}, {"0O7", 7},
+        {"30\xA1\xE3" "30\xA1\xE4", 30.5}, {"10'30", 10.5}, {"10'30'36", 10.51},
+        {"1\xA1\xE3" "0\xA1\xE4" "0\xA1\xE5" "5", 1.000138888888889},
+        {".5", 0.5}, {"5.", 5}, {"2.5*2", 5}, {"0x10+1", 17},
+    };
+    ExpectCases(cases);
+    engine_->SetAngleMode(AngleMode::Radians);
+    EXPECT_DOUBLE_EQ(Eval("30\xA1\xE3" "30\xA1\xE4"), 30.5);
+}
+
+TEST_F(EngineTest, AngleModes)
+{
+    EXPECT_EQ(Eval("sin(30)"), 0.4999999999999144);
+    EXPECT_DOUBLE_EQ(Eval("dtor(180)"), 3.1415926535892);
+    EXPECT_DOUBLE_EQ(Eval("sin(90)"), 1);
+    EXPECT_DOUBLE_EQ(Eval("asin(1)"), 90);
+    EXPECT_DOUBLE_EQ(Eval("atan(1)"), 45);
+    EXPECT_NEAR(Eval("inv(20)"), 0.01490438386732773, 1e-15);
+    EXPECT_NEAR(Eval("ainv(inv(20))"), 20, 1e-9);
+    engine_->SetAngleMode(AngleMode::Radians);
+    EXPECT_EQ(Eval("asin(1)"), 1.5707963267948966);
+    EXPECT_DOUBLE_EQ(Eval("sin(3.14159265358979/2)"), 1);
+    EXPECT_NEAR(Eval("ainv(0.0149)"), 0.3490328, 1e-7);
+    EXPECT_NEAR(Eval("ainv(1)"), 1.1322677, 1e-7);
+    EXPECT_NEAR(Eval("ainv(0)"), 0, 3e-8);
+    EXPECT_DOUBLE_EQ(Eval("dtor(180)"), 3.1415926535892);
+    EXPECT_TRUE(host_.messages.empty());
+}
+
+TEST_F(EngineTest, IeeeResultsAreNotErrors)
+{
+    EXPECT_EQ(Eval("1/0"), INFINITY);
+    EXPECT_TRUE(std::isnan(Eval("sqrt(-1)")));
+    EXPECT_EQ(Eval("!(170)") > 7e306, true);
+    EXPECT_EQ(Eval("!(171)"), INFINITY);
+    EXPECT_EQ(Eval("!(2000000000)"), INFINITY);  // no endless loop either
+    EXPECT_TRUE(std::isnan(Eval("5%0")));
+    EXPECT_TRUE(std::isnan(Eval("5%0.9")));
+    EXPECT_EQ(Eval("int(-2147483648)%-1"), 0);
+    EXPECT_EQ(Eval("_P(2000000000,2000000000)"), INFINITY);
+    EXPECT_NEAR(Eval("_C(200,100)"), 9.054851465610328e58, 1e45);
+    EXPECT_TRUE(host_.messages.empty());
+}
+
+TEST_F(EngineTest, StatementDriver)
+{
+    const Case cases[] = {
+        {"", 0}, {"  \t ", 0}, {"a=2;b=a*3;b+1", 7}, {"a=2\nb=3\na*b", 6}, {"1;;2", 2}, {"5;", 5},
+        {"1+1//comment", 2}, {"1 2+3", 15}, {"1\t2\r+3", 15}, {"if(3>2)", 1}, {"if(1>2)", 0},
+        {"q=1\nr=2;q+r", 3}, {"a=1//x\nb=2", 1},
+    };
+    ExpectCases(cases);
+    EXPECT_TRUE(host_.messages.empty());
+    Eval("a=2;b=a*3;b+1");
+    EXPECT_EQ(Value("a"), 2);
+    EXPECT_EQ(Value("b"), 6);
+}
+
+TEST_F(EngineTest, StripBlanksCutsAtComment)
+{
+    std::string text = " a = 1 ;\tb=2 // rest\nc=3";
+    StripBlanks(text);
+    EXPECT_EQ(text, "a=1;b=2");
+}
+
+TEST_F(EngineTest, AssignmentsAndCompoundAssignments)
+{
+    EXPECT_EQ(Eval("a=3"), 3);
+    EXPECT_EQ(Value("a"), 3);
+    EXPECT_EQ(Eval("x=5;x+=2"), 7);
+    EXPECT_EQ(Value("x"), 7);
+    EXPECT_EQ(Eval("x=3;x*=1+1"), 6);
+    EXPECT_EQ(Eval("x-=1"), 5);
+    EXPECT_EQ(Eval("x/=2"), 2.5);
+    EXPECT_EQ(Eval("x=5;x++"), 5);
+    EXPECT_EQ(Value("x"), 6);
+    EXPECT_EQ(Eval("x--"), 6);
+    EXPECT_EQ(Value("x"), 5);
+    EXPECT_EQ(Eval("x++*2"), 10);
+    EXPECT_EQ(Value("x"), 6);
+    EXPECT_EQ(Eval("x=4;2x"), 8);
+    EXPECT_EQ(Eval("10x"), 40);
+    EXPECT_EQ(Eval("x>sin(30)"), 1);
+    EXPECT_DOUBLE_EQ(Eval("3\xA6\xD0"), 9.42477796076938);
+    EXPECT_TRUE(host_.messages.empty());
+    EXPECT_TRUE(host_.prompts.empty());
+}
+
+TEST_F(EngineTest, VariableTable)
+{
+    Eval("a=1;b=2;a=5");
+    ASSERT_EQ(engine_->Variables().Count(), 2);
+    EXPECT_EQ(engine_->Variables()[0].Name(), "a");
+    EXPECT_EQ(engine_->Variables()[0].value, 5);
+    EXPECT_EQ(engine_->Variables()[0].origin, '0');
+    EXPECT_EQ(engine_->Variables()[1].value, 2);
+    Eval("A=7");
+    EXPECT_EQ(Value("A"), 7);
+    EXPECT_EQ(Value("a"), 5);
+    EXPECT_EQ(Eval("\xA6\xD0"), 3.141592653589793);
+    const int pi = engine_->Variables().FindVariable("\xA6\xD0");
+    EXPECT_EQ(engine_->Variables()[pi].origin, 1);
+    Eval("\xA6\xD0=3");
+    EXPECT_EQ(engine_->Variables()[pi].value, 3);
+    engine_->Variables().Clear();
+    Eval("z=7");
+    EXPECT_EQ(engine_->Variables().FindVariable("z"), 0);
+    EXPECT_TRUE(host_.prompts.empty());
+}
+
+TEST_F(EngineTest, UnknownNameIsAskedOnce)
+{
+    host_.answers = {std::string("4")};
+    EXPECT_EQ(Eval("2*y"), 8);
+    ASSERT_EQ(host_.prompts.size(), 1u);
+    EXPECT_EQ(host_.prompts[0], "y");
+    EXPECT_EQ(host_.initial_entries[0], "0");
+    EXPECT_EQ(Value("y"), 4);
+    EXPECT_EQ(engine_->Variables()[0].origin, '1');
+    EXPECT_EQ(Eval("2*y"), 8);
+    EXPECT_EQ(host_.prompts.size(), 1u);
+
+    host_.answers = {std::nullopt, std::string("2.5abc"), std::string("abc")};
+    EXPECT_EQ(Eval("w+1"), 1);  // cancelled: w stays 0 and is listed
+    EXPECT_EQ(Value("w"), 0);
+    EXPECT_EQ(Eval("v"), 2.5);
+    EXPECT_EQ(Eval("u"), 0);
+    EXPECT_EQ(Eval("\xBD\xC7=30;\xBD\xC7*2"), 60);  // Chinese names work
+    EXPECT_EQ(Eval("1e5"), 0);  // 1 times the unknown e5, answered by Cancel
+    EXPECT_EQ(host_.prompts.back(), "e5");
+}
+
+struct MessageCase {
+    const char* text;
+    double expected;
+    const char* message;
+};
+
+TEST_F(EngineTest, MalformedStatementsShowOneMessageAndYieldZero)
+{
+    const MessageCase cases[] = {
+        {"=5", 0, "=前必须的变量名"},
+        {"(1+2", 3, "计算式[(1+2]中少了1个')'号"},
+        {"1+2)", 3, "计算式[1+2)]中少了1个'('号"},
+        {"((1+2)*3", 9, "计算式[((1+2)*3]中少了1个')'号"},
+        {"5*", 0, "计算式[5*]中缺少运算数"},
+        {"+=5", 0, "计算式[+=5]中缺少运算数"},
+        {"sin", 0, "计算式[sin]中缺少运算数"},
+        {"sin+1", 0, "计算式[sin+1]中缺少运算数"},
+        {"(1)(2)", 0, "计算式[(1)(2)]中缺少运算符"},
+        {"2(3)", 0, "计算式[2(3)]中缺少运算符"},
+        {"(2)3", 0, "计算式[(2)3]中缺少运算符"},
+        {"a=b=1", 0, "计算式[a=b=1]中只能在开头给一个变量赋值"},
+        {"1+c+=2", 0, "计算式[1+c+=2]中只能在开头给一个变量赋值"},
+        {"2=3", 0, "计算式[2=3]中只能在开头给一个变量赋值"},
+        {"sine(30)", 0, "计算式[sine(30)]中有不认识的函数名"},
+        {"else", 0, "计算式[else]中的else、endif、fcys只能用于公式文件,不能计算"},
+        {"endif", 0, "计算式[endif]中的else、endif、fcys只能用于公式文件,不能计算"},
+        {"fcys", 0, "计算式[fcys]中的else、endif、fcys只能用于公式文件,不能计算"},
+        {"1+else", 0, "计算式[1+else]中的else、endif、fcys只能用于公式文件,不能计算"},
+        {"x=", 0, "计算式[x=]中缺少运算数"},
+        {"()", 0, "计算式[()]中缺少运算数"},
+    };
+    for (const MessageCase& c : cases) {
+        host_.messages.clear();
+        EXPECT_DOUBLE_EQ(Eval(c.text), c.expected) << c.text;
+        ASSERT_EQ(host_.messages.size(), 1u) << c.text;
+        EXPECT_EQ(host_.messages[0], c.message) << c.text;
+    }
+    EXPECT_TRUE(host_.prompts.empty());
+    EXPECT_EQ(engine_->Variables().FindVariable("b"), -1);
+    EXPECT_EQ(engine_->Variables().FindVariable("x"), -1);
+}
+
+TEST_F(EngineTest, TrailingPlusIsIgnoredAndCommaYieldsTheLastValue)
+{
+    EXPECT_EQ(Eval("5+"), 5);
+    EXPECT_EQ(Eval("1,2"), 2);
+    EXPECT_TRUE(host_.messages.empty());
+}
+
+TEST_F(EngineTest, InverseInvoluteErrors)
+{
+    EXPECT_EQ(Eval("ainv(-0.1)"), 0);
+    ASSERT_EQ(host_.messages.size(), 1u);
+    EXPECT_EQ(host_.messages[0],
+              "用于求渐开线反函数的值小于0，\n可能是给定参数不合理造成的或公式有不完善的地方");
+    EXPECT_EQ(Eval("ainv(100)"), 0);
+    ASSERT_EQ(host_.messages.size(), 2u);
+    EXPECT_EQ(host_.messages[1], "渐开线反函数求解错误");
+    EXPECT_EQ(Eval("ainv(1/0)"), 0);
+    EXPECT_EQ(Eval("ainv(sqrt(-1))"), 0);
+    EXPECT_EQ(host_.messages.size(), 4u);
+}
+
+TEST_F(EngineTest, LimitsAreRefusedNotOverrun)
+{
+    EXPECT_EQ(Eval(std::string(2000, '1')), 0);
+    EXPECT_EQ(host_.messages.back(), "计算式太长,一个计算式不能超过1999个字节");
+    // Statements of the full 1999 bytes still take the scanner's rewrites.
+    const std::string operand(299, '1');
+    std::string longest = std::string("-").append(operand);
+    for (int i = 0; i < 5; ++i)
+        longest.append("+").append(operand);
+    longest.append("+").append(198, '1');
+    ASSERT_EQ(longest.size(), 1999u);
+    EXPECT_DOUBLE_EQ(Eval(longest), 4 * std::stod(operand) + std::stod(longest.substr(1801)));
+    std::string compound = "x+=0";
+    while (compound.size() < 1980)
+        compound.append("+").append(20, '0');
+    compound.resize(1999, '0');
+    Eval("x=1");
+    EXPECT_EQ(Eval(compound), 1);
+
+    EXPECT_EQ(host_.messages.size(), 1u);
+    host_.messages.clear();
+    EXPECT_EQ(Eval(std::string(300, '2')), 0);
+    EXPECT_NE(host_.messages.at(0).find("299"), std::string::npos);
+
+    std::string many = "1";
+    for (int i = 0; i < 200; ++i)
+        many += "+1";
+    host_.messages.clear();
+    EXPECT_EQ(Eval(many), 0);
+    EXPECT_NE(host_.messages.at(0).find("300"), std::string::npos);
+
+    std::string nested;
+    for (int i = 0; i < 350; ++i)
+        nested += "abs(";
+    nested.append("1").append(350, ')');
+    host_.messages.clear();
+    EXPECT_EQ(Eval(nested), 0);
+    EXPECT_NE(host_.messages.at(0).find("300"), std::string::npos);
+
+    host_.messages.clear();
+    EXPECT_EQ(Eval(std::string(30, 'n').append("=1")), 0);
+    EXPECT_NE(host_.messages.at(0).find("29"), std::string::npos);
+    EXPECT_EQ(Eval(std::string(29, 'n').append("=1")), 1);
+}
+
+TEST_F(EngineTest, AssignmentToAVanishedVariableWritesNothing)
+{
+    ASSERT_TRUE(engine_->LoadStatement("a=5"));
+    ASSERT_EQ(engine_->CompileStatement(), 1);
+    engine_->Variables().Clear();
+    EXPECT_EQ(engine_->EvaluateProgram(), 5);
+    EXPECT_EQ(engine_->Variables().Count(), 0);
+}
+
+TEST_F(EngineTest, FourHundredVariablesAtMost)
+{
+    for (int i = 0; i < 399; ++i)
+        Eval(std::string("v").append(std::to_string(i)).append("=1"));
+    EXPECT_TRUE(host_.messages.empty());
+    EXPECT_EQ(Eval("last=1"), 1);  // the 400th: created, with the warning
+    EXPECT_EQ(engine_->Variables().Count(), 400);
+    ASSERT_EQ(host_.messages.size(), 1u);
+    EXPECT_EQ(host_.messages[0], "使用的变量数超过400,程序将不能正确进行");
+    for (const char* refused : {"more=1", "\xA6\xD0", "unknown+1"}) {
+        host_.messages.clear();
+        EXPECT_EQ(Eval(refused), 0) << refused;
+        EXPECT_EQ(host_.messages.size(), 1u);
+        EXPECT_EQ(engine_->Variables().Count(), 400);
+    }
+    EXPECT_TRUE(host_.prompts.empty());
+    EXPECT_EQ(Eval("v5*2"), 2);  // existing variables still work
+}
+
+}  // namespace
+}  // namespace orvik
