@@ -42,9 +42,11 @@ CalculatorDialog::CalculatorDialog(Engine& engine, UserPort& port, QWidget* pare
     setWindowTitle(u"Ombrix V1.0 --Telvar5.0"_s);
     setWindowIcon(QIcon(u":/calculator/icon128.png"_s));
     setFont(CjkFont(10));
+    // Disabled controls keep the style's grey.
     QPalette blue = palette();
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        blue.setColor(role, kControlText);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            blue.setColor(group, role, kControlText);
     setPalette(blue);
 
     QWidget* content = BuildCalculatorControls(*this, controls_);
@@ -64,9 +66,9 @@ CalculatorDialog::CalculatorDialog(Engine& engine, UserPort& port, QWidget* pare
 void CalculatorDialog::FitToVisibleArea(QWidget& content)
 {
     ensurePolished();
-    content.adjustSize();
-    content.setFixedSize(content.size());
-    content.layout()->activate();
+    const QSize size = content.sizeHint();
+    content.setFixedSize(size);
+    content.layout()->setGeometry(QRect(QPoint(0, 0), size));
     setFixedSize(content.width(), controls_.not_offered->geometry().top());
 }
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialog>
@@ -27,6 +29,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kButtonHeight = 28;
+constexpr int kKeyWidth = 46;
 
 // Items of the function list, sorted by the list itself.
 const QStringList kFunctionItems = {
@@ -93,11 +96,13 @@ T* Builder::Control(int id, const QString& caption)
     return control;
 }
 
+// Buttons as wide as their caption needs, not the style's wide default.
 QPushButton* Builder::Button(int id, const QString& caption)
 {
     auto* button = Control<QPushButton>(id, caption);
     button->setAutoDefault(false);
     button->setMinimumHeight(kButtonHeight);
+    button->setFixedWidth(std::max(kKeyWidth, button->fontMetrics().horizontalAdvance(caption) + 20));
     return button;
 }
 
@@ -122,6 +127,7 @@ QMenuBar* Builder::Menu()
     SetControlId(*c_.save_as_formula_action, id::kSaveAsFormula);
     SetControlId(*c_.about_action, id::kAbout);
     SetControlId(*c_.about_telvar_action, id::kAboutTelvar);
+    c_.formula_action->setEnabled(false);  // as its button
     return bar;
 }
 
@@ -133,7 +139,8 @@ QLayout* Builder::InputAndResult()
     c_.input->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     c_.input->setFixedHeight(c_.input->fontMetrics().lineSpacing() * 4 + 12);
     QPalette purple = c_.input->palette();
-    purple.setColor(QPalette::Text, kInputText);
+    purple.setColor(QPalette::Active, QPalette::Text, kInputText);
+    purple.setColor(QPalette::Inactive, QPalette::Text, kInputText);
     c_.input->setPalette(purple);
 
     c_.result = new QLineEdit(&content_);
@@ -218,9 +225,7 @@ QLayout* Builder::Keys(const std::initializer_list<std::initializer_list<int>>& 
     for (const auto& row : rows) {
         int column = 0;
         for (const int id : row) {
-            QPushButton* button = Button(id, KeyCaption(id));
-            button->setMinimumWidth(44);
-            grid->addWidget(button, r, column++);
+            grid->addWidget(Button(id, KeyCaption(id)), r, column++);
         }
         ++r;
     }
@@ -297,6 +302,7 @@ QLayout* Builder::ToolsRow()
                                    u":/calculator/about_down.png"_s, &content_);
     for (QPushButton* button : {help, about}) {
         button->setAutoDefault(false);
+        button->setFixedWidth(button->sizeHint().width());
         button->setMinimumHeight(kButtonHeight);
         row->addWidget(button);
     }
@@ -305,7 +311,6 @@ QLayout* Builder::ToolsRow()
     row->addStretch(1);
     QPushButton* formula = Button(id::kFormula, u"公式计算"_s);
     formula->setEnabled(false);  // the formula library is not part of this build yet
-    c_.formula_action->setEnabled(false);
     row->addWidget(formula);
     row->addWidget(Button(id::kPlatformCalculator, u"calc.exe"_s));
     return row;

@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "platform/input_value_dialog.h"
 
 namespace orvik {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QWidget* DialogOwner()
@@ -20,14 +24,21 @@ QWidget* DialogOwner()
 
 void WidgetUserPort::ShowMessage(const QString& text)
 {
-    QMessageBox::information(DialogOwner(), QApplication::applicationDisplayName(), text);
+    QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(), text,
+                    QMessageBox::NoButton, DialogOwner());
+    box.setDefaultButton(box.addButton(u"确定"_s, QMessageBox::AcceptRole));
+    box.exec();
 }
 
 bool WidgetUserPort::AskYesNo(const QString& question)
 {
-    return QMessageBox::question(DialogOwner(), QApplication::applicationDisplayName(), question,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), question,
+                    QMessageBox::NoButton, DialogOwner());
+    QPushButton* yes = box.addButton(u"是(&Y)"_s, QMessageBox::YesRole);
+    box.addButton(u"否(&N)"_s, QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 bool WidgetUserPort::PromptValue(const QString& prompt, QString& entry)

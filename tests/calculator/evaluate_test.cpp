@@ -33,7 +33,7 @@ void EvaluateTest::ResultInEveryRadix_data()
     const int d = id::kRadixDecimal, b = id::kRadixBinary, o = id::kRadixOctal, h = id::kRadixHexadecimal;
     QTest::newRow("D 1/3") << u"1/3"_s << d << id::kBytes4 << u"0.333333333333"_s;
     QTest::newRow("D 0") << u"0"_s << d << id::kBytes4 << u"0.000000E+000"_s;
-    QTest::newRow("D 1e31") << u"1e31"_s << d << id::kBytes4 << u"1.000000E+031"_s;
+    QTest::newRow("D 10^31") << u"10^31"_s << d << id::kBytes4 << u"1.000000E+031"_s;
     QTest::newRow("D -2.5") << u"-2.5"_s << d << id::kBytes4 << u"-2.500000000000"_s;
     QTest::newRow("B1 -1") << u"-1"_s << b << id::kBytes1 << u"0B11111111"_s;
     QTest::newRow("B1 5.9") << u"5.9"_s << b << id::kBytes1 << u"0B101"_s;

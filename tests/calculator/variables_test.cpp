@@ -33,7 +33,7 @@ QPoint VariablesTest::RowCentre(const WindowFixture& f, int row)
 void VariablesTest::RowsFollowTheTable()
 {
     WindowFixture f;
-    f.SetInput(u"a=1e12;b=0.5;z=0;d=-3;半径=2"_s);
+    f.SetInput(u"a=10^12;b=0.5;z=0;d=-3;半径=2"_s);
     f.Click(id::kEvaluate);
     const QStringList expected[] = {
         {u"a"_s, u"1.000000E+012"_s}, {u"b"_s, u"0.500000000"_s}, {u"z"_s, u"0.000000E+000"_s},
