@@ -3,7 +3,6 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "platform/control_id.h"
@@ -30,8 +29,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     auto* picture = new QLabel(this);
     picture->setPixmap(QPixmap(u":/calculator/icon128.png"_s));
     auto* title = new QLabel(u"<b>Ombrix V1.0</b><br>计算引擎 Telvar5.0"_s, this);
-    auto* note = new QPlainTextEdit(QString::fromUtf16(kNote), this);
-    note->setReadOnly(true);
+    auto* note = new QLabel(QString::fromUtf16(kNote), this);
+    note->setWordWrap(true);
+    note->setFrameShape(QFrame::StyledPanel);
+    note->setMargin(8);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(u"确定"_s, QDialogButtonBox::AcceptRole);

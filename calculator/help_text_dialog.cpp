@@ -15,11 +15,12 @@ HelpTextDialog::HelpTextDialog(const QString& text, QWidget* parent) : QDialog(p
 {
     SetControlId(*this, id::help_text::kDialog);
     setWindowTitle(u"帮助"_s);
-    setFont(CjkFont(11));
 
     auto* box = new QPlainTextEdit(text, this);
     SetControlId(*box, id::help_text::kText);
     box->setReadOnly(true);
+    // Chinese characters twice as wide as the rest keep the text's columns.
+    box->setFont(FixedPitchFont(15));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Text, kControlText);
