@@ -79,7 +79,12 @@ private:
     template <typename T>
     T* Control(int id, const QString& caption);
     QPushButton* Button(int id, const QString& caption);
-    QRadioButton* Radio(QButtonGroup& group, int id, const QString& caption);
+    struct RadioCaption {
+        int id;
+        const char16_t* caption;
+    };
+    // One exclusive group of radio buttons in a row, one of them checked.
+    QButtonGroup* Radios(QHBoxLayout& row, std::initializer_list<RadioCaption> radios, int checked);
     QLayout* Keys(const std::initializer_list<std::initializer_list<int>>& rows);
     QLayout* Marks();
     QLayout* Lists();
@@ -106,11 +111,16 @@ QPushButton* Builder::Button(int id, const QString& caption)
     return button;
 }
 
-QRadioButton* Builder::Radio(QButtonGroup& group, int id, const QString& caption)
+QButtonGroup* Builder::Radios(QHBoxLayout& row, std::initializer_list<RadioCaption> radios, int checked)
 {
-    auto* radio = Control<QRadioButton>(id, caption);
-    group.addButton(radio, id);
-    return radio;
+    auto* group = new QButtonGroup(&content_);
+    for (const RadioCaption& radio : radios) {
+        auto* button = Control<QRadioButton>(radio.id, QString::fromUtf16(radio.caption));
+        button->setChecked(radio.id == checked);
+        group->addButton(button, radio.id);
+        row.addWidget(button);
+    }
+    return group;
 }
 
 QMenuBar* Builder::Menu()
@@ -186,29 +196,16 @@ QLayout* Builder::HistoryRow()
 
 QLayout* Builder::ModeRow()
 {
-    c_.radix = new QButtonGroup(&content_);
-    c_.byte_length = new QButtonGroup(&content_);
-    c_.angle = new QButtonGroup(&content_);
+    using namespace id;
     auto* row = new QHBoxLayout;
-    row->addWidget(Radio(*c_.radix, id::kRadixBinary, u"B"_s));
-    row->addWidget(Radio(*c_.radix, id::kRadixOctal, u"O"_s));
-    QRadioButton* decimal = Radio(*c_.radix, id::kRadixDecimal, u"D"_s);
-    decimal->setChecked(true);
-    row->addWidget(decimal);
-    row->addWidget(Radio(*c_.radix, id::kRadixHexadecimal, u"H"_s));
+    c_.radix = Radios(*row, {{kRadixBinary, u"B"}, {kRadixOctal, u"O"}, {kRadixDecimal, u"D"},
+                             {kRadixHexadecimal, u"H"}}, kRadixDecimal);
     row->addSpacing(16);
-    QRadioButton* degrees = Radio(*c_.angle, id::kDegrees, u"角度"_s);
-    degrees->setChecked(true);
-    row->addWidget(degrees);
-    row->addWidget(Radio(*c_.angle, id::kRadians, u"弧度"_s));
-    c_.byte_length_label = Control<QLabel>(id::kByteLengthLabel, u"字节长"_s);
+    c_.angle = Radios(*row, {{kDegrees, u"角度"}, {kRadians, u"弧度"}}, kDegrees);
+    c_.byte_length_label = Control<QLabel>(kByteLengthLabel, u"字节长"_s);
     row->addWidget(c_.byte_length_label);
-    row->addWidget(Radio(*c_.byte_length, id::kBytes1, u"1"_s));
-    row->addWidget(Radio(*c_.byte_length, id::kBytes2, u"2"_s));
-    QRadioButton* four = Radio(*c_.byte_length, id::kBytes4, u"4"_s);
-    four->setChecked(true);
-    row->addWidget(four);
-    row->addWidget(Radio(*c_.byte_length, id::kBytes8, u"8"_s));
+    c_.byte_length = Radios(*row, {{kBytes1, u"1"}, {kBytes2, u"2"}, {kBytes4, u"4"}, {kBytes8, u"8"}},
+                            kBytes4);
     row->addStretch(1);
     c_.immediate = Control<QCheckBox>(id::kImmediate, u"立即计算"_s);
     c_.multi_line = Control<QCheckBox>(id::kMultiLine, u"多行"_s);
