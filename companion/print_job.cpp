@@ -1,0 +1,66 @@
+#include "companion/print_job.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include "companion/gbk_text.h"
+
+namespace orvik {
+namespace {
+
+QRect ToQRect(const DeviceRect& rect)
+{
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+// The printable area in device units; the painter's origin is its top left.
+DeviceRect PageRect(const QPrinter& printer)
+{
+    return DeviceRect{0, 0, printer.width(), printer.height()};
+}
+
+constexpr int kBandFlags = Qt::AlignCenter | Qt::TextSingleLine;
+
+}  // namespace
+
+PrintJob::PrintJob(const QString& text, const QString& header, const QFont& body_font,
+                   QPrinter& printer)
+    : text_(TextToGbkLossy(text)),
+      header_(TextToGbkLossy(header)),
+      frame_(FramePage(PageRect(printer), header_.size())),
+      body_font_(body_font),
+      metrics_(body_font, &printer)
+{
+    page_starts_.Start();
+}
+
+PageLines PrintJob::LayOut(int page)
+{
+    PageLines lines = LayoutPage(text_, page_starts_.StartOf(page), frame_.body, metrics_);
+    page_starts_.Record(page, lines.next_start, text_);
+    return lines;
+}
+
+void PrintJob::Paint(QPainter& painter, int page, const PageLines& lines) const
+{
+    if (frame_.header_drawn) {
+        painter.drawText(ToQRect(frame_.header_band), kBandFlags, GbkToText(header_));
+        const DeviceRect& rule = frame_.header_rule;
+        painter.drawLine(rule.left, rule.top, rule.right, rule.bottom);
+    }
+    painter.drawText(ToQRect(frame_.footer_band), kBandFlags, QStringLiteral("第 %1 页").arg(page));
+
+    painter.save();
+    painter.setFont(body_font_);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const int ascent = painter.fontMetrics().ascent();
+    for (const PrintedLine& line : lines.lines) {
+        for (const TextRun& run : line.runs) {
+            const std::string_view bytes = std::string_view(text_).substr(run.begin, run.end - run.begin);
+            painter.drawText(QPoint(frame_.body.left + run.x, line.y + ascent), GbkToText(bytes));
+        }
+    }
+    painter.restore();
+}
+
+}  // namespace orvik

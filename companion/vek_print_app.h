@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace orvik {
+
+// Opens the file at `path` in the main window and runs until it closes; a
+// file that cannot be opened is reported and ends the program. Needs the
+// QApplication. Returns the exit code.
+int RunVekPrint(const std::string& path);
+
+}  // namespace orvik

@@ -1,0 +1,103 @@
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "companion/main_frame.h"
+
+namespace orvik {
+
+// Prints real documents into PDF files, as a printer would receive them.
+class CompanionPrintTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Prints the view's text; returns the pages the job reported and the
+    // pages the PDF file holds.
+    std::pair<int, int> PrintToPdf(CVekPrintView& view, QPrinter& printer)
+    {
+        const QString path = dir_.filePath(QStringLiteral("out%1.pdf").arg(++files_));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        const int printed = view.PrintDocument(printer);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {printed, -1};
+        static const QRegularExpression page_object(QStringLiteral("/Type\\s*/Page(?!s)"));
+        return {printed, int(QString::fromLatin1(file.readAll()).count(page_object))};
+    }
+
+    static QString Lines(int count, const QString& text)
+    {
+        QStringList lines;
+        for (int i = 1; i <= count; ++i)
+            lines << QStringLiteral("%1 %2").arg(i).arg(text);
+        return lines.join('\n');
+    }
+
+    QTemporaryDir dir_;
+    int files_ = 0;
+
+private slots:
+    void PagesFollowTheText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<int>("min_pages");
+        QTest::addColumn<int>("max_pages");
+        QTest::newRow("empty text, one page") << QString() << QString() << 1 << 1;
+        QTest::newRow("empty text with header") << QString() << QStringLiteral("页眉") << 1 << 1;
+        QTest::newRow("a few lines") << Lines(5, QStringLiteral("齿轮 d = 20.000000")) << QString() << 1 << 1;
+        // At 600 dpi the default font gives roughly 50 lines to a page.
+        QTest::newRow("several pages")
+            << Lines(300, QStringLiteral("r = 5.000000\t计算")) << QStringLiteral("过程") << 3 << 10;
+        QTest::newRow("one long line wraps over pages")
+            << QStringLiteral("很长的一行").repeated(3000) << QString() << 2 << 40;
+    }
+
+    void PagesFollowTheText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, header);
+        QFETCH(int, min_pages);
+        QFETCH(int, max_pages);
+        CMainFrame frame;
+        frame.View().setPlainText(text);
+        frame.View().SetPageHeader(header);
+        const auto [printed, in_file] = PrintToPdf(frame.View(), frame.View().Printer());
+        QCOMPARE(in_file, printed);
+        QVERIFY2(printed >= min_pages && printed <= max_pages, qPrintable(QString::number(printed)));
+    }
+
+    void ALargerFontTakesMorePages()
+    {
+        CMainFrame frame;
+        frame.View().setPlainText(Lines(200, QStringLiteral("x = 1")));
+        QPrinter printer(QPrinter::HighResolution);
+        const int default_pages = PrintToPdf(frame.View(), printer).first;
+        QFont large;
+        large.setPointSize(24);
+        frame.View().SetFontObject(large);
+        const auto [printed, in_file] = PrintToPdf(frame.View(), printer);
+        QCOMPARE(in_file, printed);
+        QVERIFY2(printed > default_pages, qPrintable(QString::number(printed)));
+    }
+
+    void PageRangePrintsOnlyThosePages()
+    {
+        CMainFrame frame;
+        frame.View().setPlainText(Lines(300, QStringLiteral("line")));
+        QPrinter printer(QPrinter::HighResolution);
+        const int all = PrintToPdf(frame.View(), printer).first;
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+        QCOMPARE(PrintToPdf(frame.View(), printer), std::pair(2, 2));
+        printer.setFromTo(all, all + 5);
+        QCOMPARE(PrintToPdf(frame.View(), printer), std::pair(1, 1));
+    }
+};
+
+}  // namespace orvik
+
+QTEST_MAIN(orvik::CompanionPrintTest)
+#include "companion_print_test.moc"
