@@ -95,9 +95,8 @@ bool Engine::TakeText(Scan& scan, int32_t end)
     if (scan.taken)
         return true;
     const int32_t length = std::max(0, end - scan.start);
-    if (length > kOperandMax) {
+    if (length > kOperandMax)
         return RefuseScan(StatementMessage(messages::kOperandTooLong));
-    }
     std::memcpy(token_text_, statement_ + scan.start, length);
     token_text_[length] = '\0';
     token_text_length_ = length;
@@ -166,9 +165,8 @@ bool Engine::ScanCompoundAssignment(Scan& scan, ScanOutput& out)
         return RefuseScan(StatementMessage(messages::kMisplacedAssignment));
     if (!TakeText(scan, scan.position))
         return false;
-    if (!AppendToStatement(')')) {
+    if (!AppendToStatement(')'))
         return RefuseScan(std::string(messages::kStatementTooLong));
-    }
     statement_[scan.position + 1] = '(';
     out.code = op::kAssign;
     out.priority = -2;
@@ -450,9 +448,8 @@ int Engine::CreateVariable(Scan& scan, ScanOutput& out, std::string_view name)
 
 bool Engine::WriteToken(Token token)
 {
-    if (token_count_ >= kProgramMax) {
+    if (token_count_ >= kProgramMax)
         return RefuseScan(StatementMessage(messages::kTooComplex));
-    }
     program_[token_count_++] = token;
     return true;
 }
@@ -461,17 +458,15 @@ bool Engine::WriteOperand(double value) { return WriteToken({0, value, 0}); }
 
 bool Engine::WriteOperator(OperatorCode code)
 {
-    if (code < 0 || code >= kOperatorCount) {
+    if (code < 0 || code >= kOperatorCount)
         return RefuseScan(StatementMessage(messages::kMissingOperator));
-    }
     return WriteToken({code, 0, 1});
 }
 
 bool Engine::PushOperator(PendingOperator pending)
 {
-    if (operator_count_ >= kProgramMax) {
+    if (operator_count_ >= kProgramMax)
         return RefuseScan(StatementMessage(messages::kTooComplex));
-    }
     operator_stack_[operator_count_++] = pending;
     return true;
 }
