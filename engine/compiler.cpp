@@ -142,10 +142,8 @@ bool Engine::ScanUnaryMinus(Scan& scan)
 {
     int32_t p = scan.position;
     if (p == 0) {
-        if (!InsertAtStatementStart('0')) {
-            Refuse(std::string(messages::kStatementTooLong));
-            return false;
-        }
+        if (!InsertAtStatementStart('0'))
+            return RefuseScan(std::string(messages::kStatementTooLong));
     } else {
         const char before = statement_[p - 1];
         if (before != '(')
