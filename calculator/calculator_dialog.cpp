@@ -52,6 +52,7 @@ CalculatorDialog::CalculatorDialog(Engine& engine, UserPort& port, QWidget* pare
     QWidget* content = BuildCalculatorControls(*this, controls_);
     ConnectCommands();
     ConnectKeypad();
+    ConnectHistory();
     ConnectShell();
     FitToVisibleArea(*content);
 
@@ -79,6 +80,9 @@ void CalculatorDialog::ConnectCommands()
     connect(button(id::kEvaluate), &QAbstractButton::clicked, this, &CalculatorDialog::EvaluateInput);
     connect(c.radix, &QButtonGroup::idClicked, this, &CalculatorDialog::ChooseRadix);
     connect(c.byte_length, &QButtonGroup::idClicked, this, &CalculatorDialog::ChooseByteLength);
+    connect(c.angle, &QButtonGroup::idClicked, this, &CalculatorDialog::ChooseAngleUnit);
+    connect(button(id::kDegreeDisplay), &QAbstractButton::clicked, this,
+            &CalculatorDialog::ToggleDegreeDisplay);
     connect(c.immediate, &QCheckBox::clicked, this, &CalculatorDialog::SwitchImmediateMode);
     connect(c.multi_line, &QCheckBox::clicked, this, &CalculatorDialog::SwitchMultiLine);
 
@@ -141,10 +145,16 @@ void CalculatorDialog::ShowInputText(const QString& text)
     controls_.input->setPlainText(text);
 }
 
+// One edit, not two: the history line never passes through an empty text,
+// so a text the line cannot take back (bytes GBK does not define) leaves the
+// line as it was. Undo goes back to the empty box, not to the text before.
 void CalculatorDialog::ReplaceInputText(const QString& text)
 {
-    controls_.input->clear();
-    InsertAtCaret(text);
+    ShowInputText({});
+    if (text.isEmpty())
+        MirrorInput();
+    else
+        InsertAtCaret(text);
 }
 
 void CalculatorDialog::InsertAtCaret(const QString& text)

@@ -2,14 +2,17 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <QDialog>
 
 #include "calculator/calculator_controls.h"
+#include "calculator/core/calculation_history.h"
 #include "calculator/key_routing.h"
 #include "engine/number_format.h"
 
 class QKeyEvent;
+class QShowEvent;
 
 namespace orvik {
 
@@ -28,14 +31,16 @@ public:
     UserPort& Port() { return port_; }
     const CalculatorControls& Controls() const { return controls_; }
 
-    // The process file named on the command line, read when the history
-    // commands can take it.
+    // The process file of the last confirmed file dialog; before the window
+    // first shows, the one named on the command line, which is then read.
     void RememberProcessFile(const QString& path) { process_file_ = path; }
     const QString& ProcessFile() const { return process_file_; }
 
+    const CalculationHistory& History() const { return history_; }
+
     // Input box. Showing a text is not an edit: it emits no textChanged, so
     // whatever follows edits (the history line) keeps its text. Replacing
-    // (empty, then insert) and inserting at the caret are edits.
+    // the whole text and inserting at the caret are edits.
     QString InputText() const;
     void ShowInputText(const QString& text);
     void ReplaceInputText(const QString& text);
@@ -62,6 +67,21 @@ public:
 
     void InsertKeypadText(int index);
 
+    // History: ↓, ↑, 行, 清除计算式, 计算例子.
+    void StepDown();
+    void StepUp();
+    void JumpToLine();
+    void ClearStatements();
+    void InsertExamples();
+
+    // 度°: decimal degrees to a degrees-minutes-seconds text and back.
+    void ToggleDegreeDisplay();
+
+    // 保存 and 读入; the reader appends a process file's lines to the history.
+    void SaveProcessFileCommand();
+    void ReadProcessFileCommand();
+    void RunProcessFileReader(const QString& path);
+
 signals:
     // Up and Down keys routed to the history: previous line, next line.
     void StepUpRequested();
@@ -71,10 +91,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void accept() override;
     void reject() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void ConnectCommands();
     void ConnectKeypad();
+    void ConnectHistory();
     void ConnectShell();
     void FitToVisibleArea(QWidget& content);
 
@@ -86,6 +108,17 @@ private:
     void ImmediateOperator(int index);
     void ImmediateFunction(int index);
     void ImmediateBackspace();
+
+    // History.
+    void MirrorInput();
+    std::optional<std::string> ReadInputLine();
+    void EvaluateLeftLine(const HistoryStep& step);
+    void ShowLineNumber();
+    void ShowArrowStates();
+    void ShowGbkMessage(std::string_view gbk);
+
+    // Angle unit.
+    void ChooseAngleUnit(int id);
 
     // Input assistance.
     void InsertFromList(ChoiceList& list, bool& cancelled, bool caret_inside);
@@ -114,6 +147,9 @@ private:
     UserPort& port_;
     CalculatorControls controls_;
     QString process_file_;
+    CalculationHistory history_;
+    bool initialised_ = false;  // the start-up process file has had its chance
+    bool dms_display_ = false;  // 度° shows a degrees-minutes-seconds text
     double last_result_ = 0.0;
     int byte_length_ = 4;
     bool keypad_routing_ = true;

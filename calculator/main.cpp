@@ -49,8 +49,7 @@ int main(int argc, char** argv)
     if (command_line.mode != orvik::CommandLine::Mode::Window)
         return orvik::RunConsoleFrontEnd(command_line);
     if (!HasDisplay()) {
-        std::cerr << "orvik: no graphical display (DISPLAY, WAYLAND_DISPLAY); "
-                     "starting the console front-end instead.\n";
+        std::cerr << "orvik: 没有图形显示 (未设置 DISPLAY 或 WAYLAND_DISPLAY), 改用控制台计算\n";
         return orvik::RunConsoleFrontEnd(command_line);
     }
     return RunWindow(argc, argv, command_line);

@@ -25,16 +25,24 @@ bool FakeUserPort::PromptValue(const QString& prompt, QString& entry)
     return answer.has_value();
 }
 
-QString FakeUserPort::ChooseFileToOpen(const QString& caption, const QString&, const QString&)
+QString FakeUserPort::ChooseFile(const QString& caption, const QString& directory,
+                                 const QString& filter)
 {
     dialogs << caption;
-    return {};
+    file_choices << FileChoice{caption, directory, filter};
+    return chosen_files.isEmpty() ? QString() : chosen_files.takeFirst();
 }
 
-QString FakeUserPort::ChooseFileToSave(const QString& caption, const QString&, const QString&)
+QString FakeUserPort::ChooseFileToOpen(const QString& caption, const QString& directory,
+                                       const QString& filter)
 {
-    dialogs << caption;
-    return {};
+    return ChooseFile(caption, directory, filter);
+}
+
+QString FakeUserPort::ChooseFileToSave(const QString& caption, const QString& directory,
+                                       const QString& filter)
+{
+    return ChooseFile(caption, directory, filter);
 }
 
 int FakeUserPort::RunDialog(QDialog& dialog)

@@ -18,14 +18,21 @@ public:
         QString prompt;
         QString entry;
     };
+    struct FileChoice {
+        QString caption;
+        QString directory;
+        QString filter;
+    };
 
     QStringList messages;
     QStringList questions;
     QList<Prompt> prompts;
     QStringList dialogs;  // window titles
+    QList<FileChoice> file_choices;
 
     QList<bool> answers;                          // for AskYesNo
     QList<std::optional<QString>> prompt_answers;  // nullopt: Cancel
+    QStringList chosen_files;                      // for the file dialogs; empty: Cancel
     std::function<void(QDialog&)> inspect_dialog;
 
     void ShowMessage(const QString& text) override;
@@ -36,6 +43,9 @@ public:
     QString ChooseFileToSave(const QString& caption, const QString& directory,
                              const QString& filter) override;
     int RunDialog(QDialog& dialog) override;
+
+private:
+    QString ChooseFile(const QString& caption, const QString& directory, const QString& filter);
 };
 
 }  // namespace orvik

@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QTest>
 
+#include "calculator/history_text.h"
+
 namespace orvik {
 
-WindowFixture::WindowFixture()
+WindowFixture::WindowFixture(const QString& process_file)
 {
+    window.RememberProcessFile(process_file);
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
@@ -40,6 +43,17 @@ void WindowFixture::Type(const QString& keys) const
 void WindowFixture::PressKey(int key) const
 {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+}
+
+void WindowFixture::JumpTo(const QString& number) const
+{
+    Control<QLineEdit>(id::kLineNumber)->setText(number);
+    Click(id::kJumpToLine);
+}
+
+QString WindowFixture::HistoryLine(int slot) const
+{
+    return FromHistoryText(window.History().Line(slot));
 }
 
 QString WindowFixture::Cell(int row, int column) const

@@ -16,10 +16,11 @@
 
 namespace orvik {
 
-// A shown, active calculator window on a fresh engine and a fake port.
+// A shown, active calculator window on a fresh engine and a fake port;
+// `process_file` stands for the program's command-line argument.
 class WindowFixture {
 public:
-    WindowFixture();
+    explicit WindowFixture(const QString& process_file = {});
 
     template <typename T>
     T* Control(int id) const
@@ -31,6 +32,10 @@ public:
     QString Result() const { return Control<QLineEdit>(id::kResultBox)->text(); }
     NamePickListCtrl& Variables() const { return *Control<NamePickListCtrl>(id::kVariableList); }
     int Caret() const { return Input().textCursor().position(); }
+    QString LineBox() const { return Control<QLineEdit>(id::kLineNumber)->text(); }
+    bool Enabled(int id) const { return Control<QWidget>(id)->isEnabled(); }
+    // A history line as the input box would show it.
+    QString HistoryLine(int slot) const;
 
     void Click(int id) const;
     // The input box holds `text` with the caret at `caret` (-1: the end).
@@ -38,6 +43,8 @@ public:
     // Types each character, and each "\r" as Enter, at the window's focus.
     void Type(const QString& keys) const;
     void PressKey(int key) const;
+    // Types `number` into the line-number box and presses 行.
+    void JumpTo(const QString& number) const;
     QString Cell(int row, int column) const;
 
     FakeUserPort port;

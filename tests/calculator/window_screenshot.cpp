@@ -1,4 +1,4 @@
-// Draws the calculator window after a few calculations into a PNG file, for
+// Draws the calculator window after a few history steps into a PNG file, for
 // the documentation: calculator_screenshot FILE.png (needs a display).
 #include <iostream>
 #include <memory>
@@ -25,11 +25,13 @@ int main(int argc, char** argv)
     auto engine = std::make_unique<orvik::Engine>(host);
     orvik::CalculatorDialog window(*engine, port);
     window.show();
+    // A few lines stepped through with ↓, then ↑ back to the last one.
     for (const char16_t* statement : {u"x=3;y=4", u"r=(x^2+y^2)^0.5", u"α=30", u"x1=r*cos(α)",
                                       u"y1=r*sin(α)", u"半径=12.5", u"面积=π*半径^2"}) {
         window.ReplaceInputText(QString::fromUtf16(statement));
-        window.EvaluateInput();
+        window.StepDown();
     }
+    window.StepUp();
     QTimer::singleShot(500, &window, [&] {
         const bool saved = window.grab().save(QString::fromLocal8Bit(argv[1]));
         application.exit(saved ? 0 : 1);  // quit() would ask the exit question
