@@ -211,3 +211,22 @@ void CalculatorDialog::reject()
 void CalculatorDialog::accept() {}
 
 }  // namespace orvik
+
+namespace orvik {
+
+void CalculatorDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        focus_at_deactivation_ = focusWidget();
+    QDialog::changeEvent(event);
+}
+
+void CalculatorDialog::PassFocusOn()
+{
+    QWidget* target = focus_at_deactivation_;
+    if (!target || !target->isVisible() || !target->isEnabled())
+        target = controls_.input;
+    target->setFocus();
+}
+
+}  // namespace orvik

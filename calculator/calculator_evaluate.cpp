@@ -85,8 +85,7 @@ void CalculatorDialog::InsertKeypadText(int index)
     QTextCursor cursor = controls_.input->textCursor();
     const int start = cursor.selectionStart();
     cursor.insertText(text);
-    // The focus goes to the window, so typed digits keep reaching the keypad.
-    setFocus();
+    PassFocusOn();
     cursor.setPosition(start + CaretOffsetAfter(text));
     controls_.input->setTextCursor(cursor);
     controls_.input->ensureCursorVisible();

@@ -80,12 +80,16 @@ void InputTest::TypedDigitsFollowTheKeypad()
     f.Input().setFocus();
     f.Type(u"2"_s);  // typed into the box itself
     QCOMPARE(QApplication::focusWidget(), &f.Input());
-    f.Type(u"*"_s);  // always the keypad: the focus leaves the box
-    QVERIFY(QApplication::focusWidget() != &f.Input());
+    f.Type(u"*"_s);  // always the keypad, which hands the focus back to the box
+    QCOMPARE(QApplication::focusWidget(), &f.Input());
+    f.Type(u"sin(3"_s);
+    f.Click(id::kDigit0);  // a clicked button keeps digits going to the caret
+    f.Type(u"0)+"_s);
+    QCOMPARE(f.Input().toPlainText(), u"2*sin(300)+"_s);
     f.Click(id::kSin);
     f.Type(u"30"_s);
-    QCOMPARE(f.Input().toPlainText(), u"2*sin(30)"_s);
-    QCOMPARE(f.Caret(), 8);
+    QCOMPARE(f.Input().toPlainText(), u"2*sin(300)+sin(30)"_s);
+    QCOMPARE(f.Caret(), 17);
 }
 
 void InputTest::AssignKeyPassesFocusToEvaluate()
