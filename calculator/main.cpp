@@ -29,7 +29,7 @@ bool HasDisplay()
 int RunWindow(int argc, char** argv, const orvik::CommandLine& command_line)
 {
     QApplication application(argc, argv);
-    application.setApplicationDisplayName(QStringLiteral("Ombrix"));
+    application.setApplicationName(QStringLiteral("Ombrix"));
     orvik::ApplyProgramStyle(application);
 
     orvik::WidgetUserPort port;

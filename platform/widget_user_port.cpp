@@ -24,7 +24,7 @@ QWidget* DialogOwner()
 
 void WidgetUserPort::ShowMessage(const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(), text,
+    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text,
                     QMessageBox::NoButton, DialogOwner());
     box.setDefaultButton(box.addButton(u"确定"_s, QMessageBox::AcceptRole));
     box.exec();
@@ -32,7 +32,7 @@ void WidgetUserPort::ShowMessage(const QString& text)
 
 bool WidgetUserPort::AskYesNo(const QString& question)
 {
-    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), question,
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), question,
                     QMessageBox::NoButton, DialogOwner());
     QPushButton* yes = box.addButton(u"是(&Y)"_s, QMessageBox::YesRole);
     box.addButton(u"否(&N)"_s, QMessageBox::NoRole);
