@@ -3,7 +3,6 @@
 
 #include "calculator/calculator_dialog.h"
 #include "calculator/core/degree_text.h"
-#include "calculator/history_text.h"
 #include "engine/engine.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
@@ -39,7 +38,7 @@ void CalculatorDialog::ToggleDegreeDisplay()
         shown = DecimalDegreesText(last_result_);
     }
     dms_display_ = to_dms;
-    ShowInputText(FromHistoryText(shown));
+    ShowInputText(FromGbkLines(shown));
     FindControl<QAbstractButton>(*this, id::kDegreeDisplay)->setText(to_dms ? u"d.m.s"_s : u"度°"_s);
 }
 

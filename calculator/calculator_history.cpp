@@ -5,7 +5,6 @@
 #include <QPlainTextEdit>
 
 #include "calculator/calculator_dialog.h"
-#include "calculator/history_text.h"
 #include "engine/engine.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
@@ -38,14 +37,14 @@ void CalculatorDialog::ConnectHistory()
 void CalculatorDialog::MirrorInput()
 {
     ShowResultText({});
-    if (const std::optional<std::string> line = ToHistoryText(InputText()))
+    if (const std::optional<std::string> line = ToGbkLines(InputText()))
         history_.Mirror(*line);
 }
 
 std::optional<std::string> CalculatorDialog::ReadInputLine()
 {
     const QString text = InputText();
-    std::optional<std::string> line = ToHistoryText(text);
+    std::optional<std::string> line = ToGbkLines(text);
     if (!line)
         port_.ShowMessage(NotGbkMessage(text));
     return line;
@@ -87,7 +86,7 @@ void CalculatorDialog::StepDown()
     }
     EvaluateLeftLine(step);
     ShowLineNumber();
-    ShowInputText(FromHistoryText(history_.CurrentText()));
+    ShowInputText(FromGbkLines(history_.CurrentText()));
     ShowResultText(u"0"_s);
     EvaluateInput();
     FocusInput();
@@ -106,7 +105,7 @@ void CalculatorDialog::StepUp()
     ShowArrowStates();
     ShowResultText(u"0"_s);
     ShowLineNumber();
-    ShowInputText(FromHistoryText(history_.CurrentText()));
+    ShowInputText(FromGbkLines(history_.CurrentText()));
     EvaluateInput();
 }
 
@@ -120,7 +119,7 @@ void CalculatorDialog::JumpToLine()
         return;
     }
     // An edit: the mirror stores the line back as it is.
-    ReplaceInputText(FromHistoryText(history_.CurrentText()));
+    ReplaceInputText(FromGbkLines(history_.CurrentText()));
     EvaluateInput();
     ShowArrowStates();
 }
@@ -141,7 +140,7 @@ void CalculatorDialog::InsertExamples()
 {
     const std::string example = history_.InsertExamples();
     ShowLineNumber();
-    InsertAtCaret(FromHistoryText(example));
+    InsertAtCaret(FromGbkLines(example));
 }
 
 }  // namespace orvik

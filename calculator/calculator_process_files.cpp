@@ -5,7 +5,7 @@
 #include <QFile>
 
 #include "calculator/calculator_dialog.h"
-#include "calculator/history_text.h"
+#include "platform/gbk_qt.h"
 #include "platform/program_directory.h"
 #include "platform/user_port.h"
 #include "records/process_file.h"
@@ -43,7 +43,7 @@ void CalculatorDialog::SaveProcessFileCommand()
         return;
     process_file_ = path;
     // The box shows the current line unless a text was shown over it since.
-    const bool box_shows_line = ToHistoryText(InputText()) == history_.CurrentText();
+    const bool box_shows_line = ToGbkLines(InputText()) == history_.CurrentText();
     const ProcessFileResult saved = SaveProcessFile(FilePath(path), history_);
     if (!saved.ok) {
         ShowGbkMessage(saved.message);
@@ -51,7 +51,7 @@ void CalculatorDialog::SaveProcessFileCommand()
     }
     // Saving joined the line's rows with ";"; the box shows what the file holds.
     if (box_shows_line)
-        ShowInputText(FromHistoryText(history_.CurrentText()));
+        ShowInputText(FromGbkLines(history_.CurrentText()));
 }
 
 void CalculatorDialog::ReadProcessFileCommand()
@@ -73,7 +73,7 @@ void CalculatorDialog::RunProcessFileReader(const QString& path)
     if (!read.ok)
         return;
     const QString result = ResultText();
-    ReplaceInputText(FromHistoryText(history_.CurrentText()));
+    ReplaceInputText(FromGbkLines(history_.CurrentText()));
     ShowResultText(result);
 }
 

@@ -25,7 +25,7 @@ void CalculatorDialog::ShowHelp()
         port_.ShowMessage(u"没有找到“计算器.txt”文件，帮助不能用"_s);
         return;
     }
-    HelpTextDialog help(FromGbk(*text).replace(u"\r\n"_s, u"\n"_s), this);
+    HelpTextDialog help(FromGbkLines(*text), this);
     port_.RunDialog(help);
 }
 

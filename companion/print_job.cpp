@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "companion/gbk_text.h"
+#include "platform/gbk.h"
+#include "platform/gbk_qt.h"
 
 namespace orvik {
 namespace {
@@ -19,14 +20,25 @@ DeviceRect PageRect(const QPrinter& printer)
     return DeviceRect{0, 0, printer.width(), printer.height()};
 }
 
+// Paper needs something in the place of a character GBK lacks: "?".
+std::string ToGbkLinesLossy(const QString& text)
+{
+    if (std::optional<std::string> exact = ToGbkLines(text))
+        return *exact;
+    std::string gbk;
+    for (const char32_t code : QString(text).replace(u'\n', QStringLiteral("\r\n")).toUcs4())
+        gbk += Utf8ToGbk(QString::fromUcs4(&code, 1).toStdString()).value_or("?");
+    return gbk;
+}
+
 constexpr int kBandFlags = Qt::AlignCenter | Qt::TextSingleLine;
 
 }  // namespace
 
 PrintJob::PrintJob(const QString& text, const QString& header, const QFont& body_font,
                    QPrinter& printer)
-    : text_(TextToGbkLossy(text)),
-      header_(TextToGbkLossy(header)),
+    : text_(ToGbkLinesLossy(text)),
+      header_(ToGbkLinesLossy(header)),
       frame_(FramePage(PageRect(printer), header_.size())),
       body_font_(body_font),
       metrics_(body_font, &printer)
@@ -44,7 +56,7 @@ PageLines PrintJob::LayOut(int page)
 void PrintJob::Paint(QPainter& painter, int page, const PageLines& lines) const
 {
     if (frame_.header_drawn) {
-        painter.drawText(ToQRect(frame_.header_band), kBandFlags, GbkToText(header_));
+        painter.drawText(ToQRect(frame_.header_band), kBandFlags, FromGbk(header_));
         const DeviceRect& rule = frame_.header_rule;
         painter.drawLine(rule.left, rule.top, rule.right, rule.bottom);
     }
@@ -57,7 +69,7 @@ void PrintJob::Paint(QPainter& painter, int page, const PageLines& lines) const
     for (const PrintedLine& line : lines.lines) {
         for (const TextRun& run : line.runs) {
             const std::string_view bytes = std::string_view(text_).substr(run.begin, run.end - run.begin);
-            painter.drawText(QPoint(frame_.body.left + run.x, line.y + ascent), GbkToText(bytes));
+            painter.drawText(QPoint(frame_.body.left + run.x, line.y + ascent), FromGbk(bytes));
         }
     }
     painter.restore();

@@ -1,6 +1,6 @@
 #include "companion/qt_font_metrics.h"
 
-#include "companion/gbk_text.h"
+#include "platform/gbk_qt.h"
 
 namespace orvik {
 
@@ -13,7 +13,7 @@ int QtFontMetrics::CharWidth(std::string_view gbk_char) const
         key = key << 8 | static_cast<unsigned char>(byte);
     const auto [entry, added] = widths_.try_emplace(key, 0);
     if (added)
-        entry->second = metrics_.horizontalAdvance(GbkToText(gbk_char));
+        entry->second = metrics_.horizontalAdvance(FromGbk(gbk_char));
     return entry->second;
 }
 

@@ -8,7 +8,7 @@
 #include <QSaveFile>
 
 #include "companion/file_bytes.h"
-#include "companion/gbk_text.h"
+#include "platform/gbk_qt.h"
 #include "companion/vek_print_view.h"
 
 namespace orvik {
@@ -19,7 +19,7 @@ bool CVekPrintDoc::OnOpenDocument(const std::string& path)
     if (!bytes)
         return false;
     bytes_ = std::move(*bytes);
-    view_.setPlainText(GbkToText(bytes_));
+    view_.setPlainText(FromGbk(bytes_));
     path_name_ = QFile::decodeName(path.c_str());
     SetModifiedFlag(false);
     return true;
@@ -27,7 +27,7 @@ bool CVekPrintDoc::OnOpenDocument(const std::string& path)
 
 CVekPrintDoc::SaveResult CVekPrintDoc::OnSaveDocument(const QString& path)
 {
-    std::optional<std::string> bytes = IsModified() ? TextToGbk(view_.toPlainText()) : bytes_;
+    std::optional<std::string> bytes = IsModified() ? ToGbkLines(view_.toPlainText()) : bytes_;
     if (!bytes)
         return SaveResult::kNotGbk;
     QSaveFile file(path);

@@ -16,6 +16,17 @@ std::optional<std::string> ToGbk(const QString& text)
     return Utf8ToGbk(text.toStdString());
 }
 
+QString FromGbkLines(std::string_view gbk)
+{
+    return FromGbk(gbk).replace(u"\r\n"_s, u"\n"_s);
+}
+
+std::optional<std::string> ToGbkLines(const QString& text)
+{
+    QString crlf = text;
+    return ToGbk(crlf.replace(u'\n', u"\r\n"_s));
+}
+
 QString NotGbkMessage(const QString& text)
 {
     QString refused;

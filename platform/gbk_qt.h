@@ -14,6 +14,10 @@ QString FromGbk(std::string_view gbk);
 // nullopt when `text` holds a character that GBK cannot represent.
 std::optional<std::string> ToGbk(const QString& text);
 
+// Stored texts break lines with CR LF, widgets with LF.
+QString FromGbkLines(std::string_view gbk);
+std::optional<std::string> ToGbkLines(const QString& text);
+
 // The message for a text that ToGbk refused; it names the characters.
 QString NotGbkMessage(const QString& text);
 

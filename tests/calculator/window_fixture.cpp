@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "calculator/history_text.h"
+#include "platform/gbk_qt.h"
 
 namespace orvik {
 
@@ -53,7 +53,7 @@ void WindowFixture::JumpTo(const QString& number) const
 
 QString WindowFixture::HistoryLine(int slot) const
 {
-    return FromHistoryText(window.History().Line(slot));
+    return FromGbkLines(window.History().Line(slot));
 }
 
 QString WindowFixture::Cell(int row, int column) const
