@@ -210,10 +210,6 @@ void CalculatorDialog::reject()
 // Enter reaching the window does nothing.
 void CalculatorDialog::accept() {}
 
-}  // namespace orvik
-
-namespace orvik {
-
 void CalculatorDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())

@@ -28,8 +28,6 @@ class CalculatorDialog : public QDialog {
 public:
     CalculatorDialog(Engine& engine, UserPort& port, QWidget* parent = nullptr);
 
-    Engine& CalculationEngine() { return engine_; }
-    UserPort& Port() { return port_; }
     const CalculatorControls& Controls() const { return controls_; }
 
     // The process file of the last confirmed file dialog; before the window

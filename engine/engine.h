@@ -71,11 +71,7 @@ public:
 
     VariableTable& Variables() { return variables_; }
     const VariableTable& Variables() const { return variables_; }
-    AngleMode GetAngleMode() const { return angle_mode_; }
     void SetAngleMode(AngleMode mode) { angle_mode_ = mode; }
-
-    int ProgramSize() const { return token_count_; }
-    const Token& ProgramToken(int i) const { return program_[i]; }
 
 private:
     struct PendingOperator {

@@ -27,10 +27,4 @@ int VariableTable::Append(std::string_view name, double value, char entry_origin
     return count_++;
 }
 
-void VariableTable::CutBack(int count)
-{
-    if (count >= 0 && count < count_)
-        count_ = count;
-}
-
 }  // namespace orvik

@@ -43,8 +43,6 @@ public:
     int Append(std::string_view name, double value, char entry_origin);
 
     void Clear() { count_ = 0; }
-    // Drops every entry from `count` on; a larger count changes nothing.
-    void CutBack(int count);
 
 private:
     VariableEntry entries_[kCapacity] = {};
