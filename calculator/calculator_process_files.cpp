@@ -19,9 +19,9 @@ namespace {
 const QString kFileTypes = u"计算文件 (*.vek);;所有文件 (*.*)"_s;
 
 // Process files live in the formula library directory by default.
-QString LibraryDirectory()
+QString ProcessFileDirectory()
 {
-    return QDir(QFile::decodeName(ProgramDirectory().c_str())).filePath(u"vekf"_s);
+    return QFile::decodeName(LibraryDirectory().c_str());
 }
 
 std::filesystem::path FilePath(const QString& path)
@@ -35,7 +35,7 @@ std::filesystem::path FilePath(const QString& path)
 // name; a remembered absolute path brings its own directory.
 void CalculatorDialog::SaveProcessFileCommand()
 {
-    const QString library = LibraryDirectory();
+    const QString library = ProcessFileDirectory();
     QDir().mkpath(library);
     const QString initial = process_file_.isEmpty() ? library : QDir(library).filePath(process_file_);
     const QString path = port_.ChooseFileToSave(u"计算文件存盘"_s, initial, kFileTypes);
@@ -44,11 +44,13 @@ void CalculatorDialog::SaveProcessFileCommand()
     process_file_ = path;
     // The box shows the current line unless a text was shown over it since.
     const bool box_shows_line = ToGbkLines(InputText()) == history_.CurrentText();
-    const ProcessFileResult saved = SaveProcessFile(FilePath(path), history_);
+    const ProcessFileSave saved = SaveProcessFile(FilePath(path), history_.LinesInUse());
     if (!saved.ok) {
         ShowGbkMessage(saved.message);
         return;
     }
+    for (int slot = 0; slot < static_cast<int>(saved.stored_lines.size()); ++slot)
+        history_.SetLine(slot, saved.stored_lines[slot]);
     // Saving joined the line's rows with ";"; the box shows what the file holds.
     if (box_shows_line)
         ShowInputText(FromGbkLines(history_.CurrentText()));
@@ -56,7 +58,7 @@ void CalculatorDialog::SaveProcessFileCommand()
 
 void CalculatorDialog::ReadProcessFileCommand()
 {
-    const QString path = port_.ChooseFileToOpen(u"选择计算文件读入"_s, LibraryDirectory(), kFileTypes);
+    const QString path = port_.ChooseFileToOpen(u"选择计算文件读入"_s, ProcessFileDirectory(), kFileTypes);
     if (path.isEmpty())
         return;
     process_file_ = path;
@@ -67,11 +69,13 @@ void CalculatorDialog::ReadProcessFileCommand()
 // stay as they are. A file that cannot be opened is passed over silently.
 void CalculatorDialog::RunProcessFileReader(const QString& path)
 {
-    const ProcessFileResult read = ReadProcessFile(FilePath(path), history_);
+    const ProcessFileRead read =
+        ReadProcessFile(FilePath(path), kHistoryLineCount - history_.FirstEmptySlot());
     if (!read.message.empty())
         ShowGbkMessage(read.message);
     if (!read.ok)
         return;
+    history_.AppendLines(read.lines);
     const QString result = ResultText();
     ReplaceInputText(FromGbkLines(history_.CurrentText()));
     ShowResultText(result);

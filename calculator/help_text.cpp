@@ -1,9 +1,10 @@
 #include "calculator/help_text.h"
 
 #include <filesystem>
-#include <fstream>
 
+#include "platform/gbk.h"
 #include "platform/program_directory.h"
+#include "platform/text_file_lines.h"
 
 namespace orvik {
 namespace {
@@ -16,8 +17,7 @@ std::size_t PieceLength(std::string_view line, std::size_t max)
         return line.size();
     std::size_t length = 0;
     while (length < max) {
-        const bool lead = static_cast<unsigned char>(line[length]) >= 0x81;
-        const std::size_t step = lead && length + 1 < line.size() ? 2 : 1;
+        const std::size_t step = GbkCharLength(line, length);
         if (length + step > max)
             break;
         length += step;
@@ -53,15 +53,15 @@ std::string FindHelpFile()
 
 std::optional<std::string> ReadHelpText(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    // The help file is ours; a line beyond this is no help text anyway.
+    constexpr std::size_t kLineLimit = 64 * 1024;
+    TextFileLines file(path, kLineLimit, TextFileLines::LongLines::Cut);
+    if (!file.IsOpen())
         return std::nullopt;
     std::string line;
-    std::getline(file, line);  // the title
+    file.Next(line);  // the title
     std::string text;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    while (file.Next(line)) {
         if (line == "end:")
             break;
         AppendInPieces(line, text);

@@ -2,22 +2,13 @@
 
 #include <algorithm>
 
+#include "platform/gbk.h"
+
 namespace orvik {
 namespace {
 
 // Room between printed lines beyond the font's own leading.
 constexpr int kLineGap = 30;
-
-bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
-bool IsTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
-
-// Length of the character at `pos` within `line`; a lead byte without a
-// proper partner stands alone, so no character reaches past the line.
-std::size_t CharLength(std::string_view line, std::size_t pos)
-{
-    const bool pair = pos + 1 < line.size() && IsLeadByte(line[pos]) && IsTrailByte(line[pos + 1]);
-    return pair ? 2 : 1;
-}
 
 // Tab stops lie at four average character widths (half the width a tab has
 // on its own); never zero, so a tab always moves on.
@@ -41,7 +32,7 @@ std::size_t FitEnd(std::string_view line, std::size_t begin, int width, const Fo
     int x = 0;
     std::size_t pos = begin;
     while (pos < line.size()) {
-        const std::size_t length = CharLength(line, pos);
+        const std::size_t length = GbkCharLength(line, pos);
         x = Advance(x, line.substr(pos, length), metrics);
         if (x > width)
             break;
@@ -63,7 +54,7 @@ std::size_t BreakAt(std::string_view line, std::size_t begin, int width, const F
         if (IsWhiteSpace(line[pos]))
             return pos;
     }
-    return fit > begin ? fit : begin + CharLength(line, begin);
+    return fit > begin ? fit : begin + GbkCharLength(line, begin);
 }
 
 std::vector<TextRun> SplitAtTabs(std::string_view line, std::size_t begin, std::size_t end,
@@ -73,7 +64,7 @@ std::vector<TextRun> SplitAtTabs(std::string_view line, std::size_t begin, std::
     TextRun run{begin, begin, 0};
     int x = 0;
     for (std::size_t pos = begin; pos < end;) {
-        const std::size_t length = CharLength(line, pos);
+        const std::size_t length = GbkCharLength(line, pos);
         x = Advance(x, line.substr(pos, length), metrics);
         pos += length;
         if (line[pos - 1] == '\t') {

@@ -49,7 +49,16 @@ private:
     iconv_t handle_;
 };
 
+bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+bool IsTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
+
 }  // namespace
+
+std::size_t GbkCharLength(std::string_view text, std::size_t pos)
+{
+    const bool pair = pos + 1 < text.size() && IsLeadByte(text[pos]) && IsTrailByte(text[pos + 1]);
+    return pair ? 2 : 1;
+}
 
 std::optional<std::string> Utf8ToGbk(std::string_view utf8)
 {

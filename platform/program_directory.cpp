@@ -17,4 +17,9 @@ std::string ProgramDirectory()
     return program.parent_path().string();
 }
 
+std::string LibraryDirectory()
+{
+    return (std::filesystem::path(ProgramDirectory()) / "vekf").string();
+}
+
 }  // namespace orvik

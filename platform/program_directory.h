@@ -9,4 +9,8 @@ namespace orvik {
 // empty, replaces it.
 std::string ProgramDirectory();
 
+// The formula library "vekf" in the program directory; process files are
+// kept there by default too.
+std::string LibraryDirectory();
+
 }  // namespace orvik

@@ -1,15 +1,14 @@
 #include "records/process_file.h"
 
-#include <fstream>
-#include <string>
-#include <vector>
-
-#include "calculator/core/messages.h"
-#include "records/atomic_file.h"
+#include "platform/atomic_file.h"
+#include "platform/text_file_lines.h"
 
 namespace orvik {
 
 const std::string_view kProcessFileHeader = "Haltor的计算器过程文件";
+const std::string_view kCannotOpenFileMessage = "打不开文件";
+const std::string_view kFileFormatErrorMessage = "文件格式错误";
+const std::string_view kLinesCutMessage = "文件中有过长的行(超过65536个字节)，只读入了每行的前面部分";
 
 namespace {
 
@@ -43,51 +42,40 @@ std::string SplitRows(std::string_view line)
     return rows;
 }
 
-// One line up to LF, of any length; a CR right before the LF is dropped.
-bool ReadTextLine(std::istream& in, std::string& line)
-{
-    if (!std::getline(in, line))
-        return false;
-    const bool ended_by_lf = !in.eof();
-    if (ended_by_lf && !line.empty() && line.back() == '\r')
-        line.pop_back();
-    return true;
-}
-
 }  // namespace
 
-ProcessFileResult SaveProcessFile(const std::filesystem::path& path, CalculationHistory& history)
+ProcessFileSave SaveProcessFile(const std::filesystem::path& path, std::span<const std::string> lines)
 {
-    const int used = history.FirstEmptySlot();
-    std::vector<std::string> rows;
+    ProcessFileSave save;
     std::string text = std::string(kProcessFileHeader) + std::string(kLineEnd);
-    for (int slot = 0; slot < used; ++slot) {
-        rows.push_back(JoinRows(history.Line(slot)));
-        text += rows.back();
+    for (const std::string& line : lines) {
+        save.stored_lines.push_back(JoinRows(line));
+        text += save.stored_lines.back();
         text += kLineEnd;
     }
-    if (used < kHistoryLineCount)
+    if (lines.size() < kProcessFileLineCount)
         text += kProcessFileEndMarker;
     if (!WriteFileAtomically(path, text))
-        return {false, kCannotOpenFileMessage, 0};
-    for (int slot = 0; slot < used; ++slot)
-        history.SetLine(slot, std::move(rows[slot]));
-    return {true, {}, used};
+        return {false, kCannotOpenFileMessage, {}};
+    save.ok = true;
+    return save;
 }
 
-ProcessFileResult ReadProcessFile(const std::filesystem::path& path, CalculationHistory& history)
+ProcessFileRead ReadProcessFile(const std::filesystem::path& path, int room)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    TextFileLines file(path, kProcessFileLineMax, TextFileLines::LongLines::Cut);
+    if (!file.IsOpen())
         return {};
     std::string line;
-    if (!ReadTextLine(in, line) || line != kProcessFileHeader)
-        return {false, kFileFormatErrorMessage, 0};
-    const int first = history.FirstEmptySlot();
-    int slot = first;
-    while (slot < kHistoryLineCount && ReadTextLine(in, line) && line != kProcessFileEndMarker)
-        history.SetLine(slot++, SplitRows(line));
-    return {true, {}, slot - first};
+    if (!file.Next(line) || line != kProcessFileHeader)
+        return {false, kFileFormatErrorMessage, {}};
+    ProcessFileRead read;
+    while (static_cast<int>(read.lines.size()) < room && file.Next(line) && line != kProcessFileEndMarker)
+        read.lines.push_back(SplitRows(line));
+    read.ok = true;
+    if (file.CutAny())
+        read.message = kLinesCutMessage;
+    return read;
 }
 
 }  // namespace orvik

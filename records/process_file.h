@@ -1,9 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
+#include <string>
 #include <string_view>
-
-#include "calculator/core/calculation_history.h"
+#include <vector>
 
 namespace orvik {
 
@@ -11,28 +12,45 @@ namespace orvik {
 extern const std::string_view kProcessFileHeader;  // Haltor的计算器过程文件
 // Ends the statement lines of a file whose history has an empty line.
 inline constexpr std::string_view kProcessFileEndMarker = "end:";
+// A file holds at most this many statement lines, as the history does.
+inline constexpr int kProcessFileLineCount = 500;
+// The most of one text line that is read. A statement is at most 1999
+// bytes, so this leaves room for several on one line; longer lines are cut
+// (they could never be evaluated) and the reader says so.
+inline constexpr std::size_t kProcessFileLineMax = 64 * 1024;
 
-struct ProcessFileResult {
+// The fixed GBK messages of the save and the reader.
+extern const std::string_view kCannotOpenFileMessage;   // 打不开文件
+extern const std::string_view kFileFormatErrorMessage;  // 文件格式错误
+extern const std::string_view kLinesCutMessage;         // 过长的行只读入了前面部分
+
+struct ProcessFileSave {
     bool ok = false;
-    // A fixed GBK message to show with an OK button; empty when there is none
-    // (success, or a process file that silently could not be opened).
+    // A fixed GBK message to show with an OK button; empty on success.
     std::string_view message;
-    // History lines written or stored.
-    int lines = 0;
+    // The lines as the file holds them: rows joined by ";".
+    std::vector<std::string> stored_lines;
 };
 
-// Writes the history's lines up to the first empty one, one text line each
-// with its line breaks written as ";". On success those line breaks are
-// replaced by ";" in the history too, so the window shows what the file holds;
-// on failure neither the file nor the history changes ("打不开文件").
-ProcessFileResult SaveProcessFile(const std::filesystem::path& path, CalculationHistory& history);
+// Writes the history's lines in use (up to, not including, its first empty
+// line), one text line each with its line breaks written as ";", and the
+// end marker when there are fewer than kProcessFileLineCount. A failed write
+// leaves the old file as it was ("打不开文件").
+ProcessFileSave SaveProcessFile(const std::filesystem::path& path, std::span<const std::string> lines);
 
-// Appends a process file's lines at the history's first empty slot, ";" turned
-// back into line breaks, until "end:" or until the history is full. A file
-// that cannot be opened changes nothing and reports no message; a wrong header
-// changes nothing and reports "文件格式错误". Nothing is evaluated and the
-// current line does not move: on success the window empties the input box,
-// inserts CurrentText() and shows the last result again.
-ProcessFileResult ReadProcessFile(const std::filesystem::path& path, CalculationHistory& history);
+struct ProcessFileRead {
+    bool ok = false;
+    // A fixed GBK message to show with an OK button, also after a read that
+    // cut long lines; empty when there is none (success, or a file that
+    // silently could not be opened).
+    std::string_view message;
+    // The lines read, ";" turned back into CR LF line breaks.
+    std::vector<std::string> lines;
+};
+
+// Reads a process file's lines, at most `room` of them, until "end:". A
+// file that cannot be opened (a directory included) gives no message; a
+// wrong header gives "文件格式错误" and no lines.
+ProcessFileRead ReadProcessFile(const std::filesystem::path& path, int room);
 
 }  // namespace orvik

@@ -47,6 +47,18 @@ int CalculationHistory::FirstEmptySlot() const
     return kHistoryLineCount;
 }
 
+std::span<const std::string> CalculationHistory::LinesInUse() const
+{
+    return std::span(lines_).first(FirstEmptySlot());
+}
+
+void CalculationHistory::AppendLines(std::span<const std::string> lines)
+{
+    int slot = FirstEmptySlot();
+    for (auto line = lines.begin(); line != lines.end() && slot < kHistoryLineCount; ++line)
+        lines_[slot++] = *line;
+}
+
 void CalculationHistory::Mirror(std::string_view input_text)
 {
     lines_[current_] = input_text;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,11 @@ public:
 
     // The first empty slot, kHistoryLineCount when every line holds text.
     int FirstEmptySlot() const;
+    // The lines from line 1 up to, not including, the first empty one.
+    std::span<const std::string> LinesInUse() const;
+    // Stores `lines` from the first empty slot on, as many as there is room
+    // for; the current line does not move.
+    void AppendLines(std::span<const std::string> lines);
 
     bool UpEnabled() const { return current_ > 0; }
     bool DownEnabled() const { return current_ < kHistoryLineCount - 1; }

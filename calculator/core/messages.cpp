@@ -5,7 +5,5 @@ namespace orvik {
 const std::string_view kBlankStatementMessage = "计算式不能为空白";
 const std::string_view kTooManyStepsMessage = "计算步骤不能超过500";
 const std::string_view kLineNumberRangeMessage = "请输入1到500之间的整数";
-const std::string_view kCannotOpenFileMessage = "打不开文件";
-const std::string_view kFileFormatErrorMessage = "文件格式错误";
 
 }  // namespace orvik

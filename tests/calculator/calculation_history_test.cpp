@@ -179,5 +179,26 @@ TEST(CalculationHistoryTest, StepDownAfterTheExampleLeadsToItsSecondLine)
     EXPECT_EQ(history.LineNumber(), 2);
 }
 
+// What process files save and read back: the run of lines from line 1, and
+// lines appended after it without moving the current line.
+TEST(CalculationHistoryTest, LinesInUseEndAtTheFirstEmptyLineAndAppendGoesAfterThem)
+{
+    CalculationHistory history = HistoryWith({"a=1", "b=2", "", "d=4"});
+    EXPECT_EQ(std::vector<std::string>(history.LinesInUse().begin(), history.LinesInUse().end()),
+              (std::vector<std::string>{"a=1", "b=2"}));
+    history.JumpToLine("2");
+    history.AppendLines(std::vector<std::string>{"x", "y"});
+    EXPECT_EQ(history.Line(2), "x");
+    EXPECT_EQ(history.Line(3), "y");
+    EXPECT_EQ(history.CurrentText(), "b=2");
+
+    CalculationHistory full;
+    for (int slot = 0; slot < kHistoryLineCount - 1; ++slot)
+        full.SetLine(slot, "z");
+    full.AppendLines(std::vector<std::string>{"last", "dropped"});
+    EXPECT_EQ(full.Line(kHistoryLineCount - 1), "last");
+    EXPECT_EQ(full.LinesInUse().size(), static_cast<size_t>(kHistoryLineCount));
+}
+
 }  // namespace
 }  // namespace orvik

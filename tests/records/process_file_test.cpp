@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include "calculator/core/messages.h"
 
 namespace orvik {
 namespace {
@@ -46,64 +45,54 @@ protected:
     fs::path dir_;
 };
 
-CalculationHistory HistoryWith(const std::vector<std::string>& lines)
-{
-    CalculationHistory history;
-    for (size_t slot = 0; slot < lines.size(); ++slot)
-        history.SetLine(static_cast<int>(slot), lines[slot]);
-    return history;
-}
+using Lines = std::vector<std::string>;
 
-CalculationHistory FullHistory()
+Lines FullHistory()
 {
-    CalculationHistory history;
-    for (int slot = 0; slot < kHistoryLineCount; ++slot)
-        history.SetLine(slot, std::to_string(slot) + "x");
-    return history;
+    Lines lines;
+    for (int slot = 0; slot < kProcessFileLineCount; ++slot)
+        lines.push_back(std::to_string(slot) + "x");
+    return lines;
 }
 
 TEST(ProcessFileHeaderTest, HeaderAndMessagesAreGbkBytes)
 {
     EXPECT_EQ(kProcessFileHeader,
               "Haltor\xB5\xC4\xBC\xC6\xCB\xE3\xC6\xF7\xB9\xFD\xB3\xCC\xCE\xC4\xBC\xFE");
-    EXPECT_EQ(kBlankStatementMessage,
-              "\xBC\xC6\xCB\xE3\xCA\xBD\xB2\xBB\xC4\xDC\xCE\xAA\xBF\xD5\xB0\xD7");
+    EXPECT_EQ(kFileFormatErrorMessage, "\xCE\xC4\xBC\xFE\xB8\xF1\xCA\xBD\xB4\xED\xCE\xF3");
 }
 
 TEST_F(ProcessFileTest, SaveWritesOneCrLfLineEachUpToTheFirstEmptyLine)
 {
     struct Case {
-        std::vector<std::string> lines;
+        Lines lines;
         std::string file;
     };
     const Case cases[] = {
         {{}, kHeader + "\r\nend:"},
         {{"p=3", "q=p*2\r\nr=q+1"}, kHeader + "\r\np=3\r\nq=p*2;r=q+1\r\nend:"},
-        {{"a", "", "c"}, kHeader + "\r\na\r\nend:"},
         {{"\r\n", "a;b"}, kHeader + "\r\n;\r\na;b\r\nend:"},
         // A bare line feed would split the line on reading.
         {{"a\nb"}, kHeader + "\r\na;b\r\nend:"},
     };
     for (const Case& c : cases) {
-        CalculationHistory history = HistoryWith(c.lines);
-        const ProcessFileResult result = SaveProcessFile(File(), history);
+        const ProcessFileSave result = SaveProcessFile(File(), c.lines);
         EXPECT_TRUE(result.ok);
         EXPECT_TRUE(result.message.empty());
         EXPECT_EQ(ReadRaw(), c.file) << c.file;
     }
 }
 
-TEST_F(ProcessFileTest, SaveJoinsTheHistoryRowsToo)
+TEST_F(ProcessFileTest, SaveGivesTheLinesAsStored)
 {
-    CalculationHistory history = HistoryWith({"q=p*2\r\nr=q+1"});
-    SaveProcessFile(File(), history);
-    EXPECT_EQ(history.Line(0), "q=p*2;r=q+1");
+    const ProcessFileSave saved = SaveProcessFile(File(), Lines{"q=p*2\r\nr=q+1", "s"});
+    EXPECT_EQ(saved.stored_lines, (Lines{"q=p*2;r=q+1", "s"}));
 }
 
 TEST_F(ProcessFileTest, FullHistoryHasNoEndMarkerAndReadsBackWhole)
 {
-    CalculationHistory saved = FullHistory();
-    EXPECT_EQ(SaveProcessFile(File(), saved).lines, kHistoryLineCount);
+    const Lines saved = FullHistory();
+    EXPECT_TRUE(SaveProcessFile(File(), saved).ok);
     const std::string file = ReadRaw();
     size_t line_ends = 0;
     for (size_t at = file.find("\r\n"); at != std::string::npos; at = file.find("\r\n", at + 2))
@@ -111,21 +100,15 @@ TEST_F(ProcessFileTest, FullHistoryHasNoEndMarkerAndReadsBackWhole)
     EXPECT_EQ(line_ends, 501u);
     EXPECT_TRUE(file.ends_with("499x\r\n"));
 
-    CalculationHistory read;
-    const ProcessFileResult result = ReadProcessFile(File(), read);
+    const ProcessFileRead result = ReadProcessFile(File(), kProcessFileLineCount);
     EXPECT_TRUE(result.ok);
-    EXPECT_EQ(result.lines, kHistoryLineCount);
-    for (int slot = 0; slot < kHistoryLineCount; ++slot)
-        ASSERT_EQ(read.Line(slot), saved.Line(slot)) << slot;
+    EXPECT_EQ(result.lines, saved);
 }
 
 TEST_F(ProcessFileTest, SemicolonsComeBackAsRows)
 {
-    CalculationHistory saved = HistoryWith({"x=1;y=2"});
-    SaveProcessFile(File(), saved);
-    CalculationHistory read;
-    ReadProcessFile(File(), read);
-    EXPECT_EQ(read.Line(0), "x=1\r\ny=2");
+    SaveProcessFile(File(), Lines{"x=1;y=2"});
+    EXPECT_EQ(ReadProcessFile(File(), 1).lines, Lines{"x=1\r\ny=2"});
 }
 
 TEST_F(ProcessFileTest, ReaderTakesLinesUpToTheEndMarker)
@@ -133,9 +116,10 @@ TEST_F(ProcessFileTest, ReaderTakesLinesUpToTheEndMarker)
     struct Case {
         const char* name;
         std::string file;
-        std::vector<std::string> lines;
+        Lines lines;
     };
     const std::string long_line(5000, '7');
+    const std::string longest(kProcessFileLineMax, '7');
     const Case cases[] = {
         {"crlf", kHeader + "\r\na=1\r\nb=a;c=b\r\nend:", {"a=1", "b=a\r\nc=b"}},
         {"lf only", kHeader + "\na=1\nb=2\nend:", {"a=1", "b=2"}},
@@ -145,18 +129,37 @@ TEST_F(ProcessFileTest, ReaderTakesLinesUpToTheEndMarker)
         {"lone carriage return kept", kHeader + "\r\na\rb\r\n", {"a\rb"}},
         {"end marker with blank", kHeader + "\r\nend: \r\nb\r\nend:", {"end: ", "b"}},
         {"long line read whole", kHeader + "\r\n" + long_line + "\r\nnext\r\nend:", {long_line, "next"}},
+        {"longest line read whole", kHeader + "\r\n" + longest + "\r\nnext", {longest, "next"}},
         {"header only", kHeader, {}},
     };
     for (const Case& c : cases) {
         WriteRaw(c.file);
-        CalculationHistory history;
-        const ProcessFileResult result = ReadProcessFile(File(), history);
+        const ProcessFileRead result = ReadProcessFile(File(), kProcessFileLineCount);
         EXPECT_TRUE(result.ok) << c.name;
-        EXPECT_EQ(result.lines, static_cast<int>(c.lines.size())) << c.name;
-        for (size_t slot = 0; slot < c.lines.size(); ++slot)
-            EXPECT_EQ(history.Line(static_cast<int>(slot)), c.lines[slot]) << c.name;
-        EXPECT_EQ(history.Line(static_cast<int>(c.lines.size())), "") << c.name;
+        EXPECT_TRUE(result.message.empty()) << c.name;
+        EXPECT_EQ(result.lines, c.lines) << c.name;
     }
+}
+
+TEST_F(ProcessFileTest, OverlongLinesAreCutWithOneMessage)
+{
+    const std::string huge(3 * kProcessFileLineMax + 5, ';');
+    WriteRaw(kHeader + "\r\n" + huge + "\r\nnext\r\n" + huge);
+    const ProcessFileRead result = ReadProcessFile(File(), kProcessFileLineCount);
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.message, kLinesCutMessage);
+    ASSERT_EQ(result.lines.size(), 3u);
+    EXPECT_EQ(result.lines[1], "next");
+    EXPECT_EQ(result.lines[2].size(), 2 * kProcessFileLineMax);  // every ";" a line break
+}
+
+TEST_F(ProcessFileTest, ReadStopsWhenThereIsNoMoreRoom)
+{
+    WriteRaw(kHeader + "\r\nd=4\r\ne=5\r\nend:");
+    EXPECT_EQ(ReadProcessFile(File(), 1).lines, Lines{"d=4"});
+    const ProcessFileRead full = ReadProcessFile(File(), 0);
+    EXPECT_TRUE(full.ok);
+    EXPECT_TRUE(full.lines.empty());
 }
 
 TEST_F(ProcessFileTest, WrongHeaderChangesNothing)
@@ -170,64 +173,27 @@ TEST_F(ProcessFileTest, WrongHeaderChangesNothing)
     };
     for (const std::string& header : headers) {
         WriteRaw(header + "\r\nz=9\r\nend:");
-        CalculationHistory history = HistoryWith({"a=1"});
-        const ProcessFileResult result = ReadProcessFile(File(), history);
+        const ProcessFileRead result = ReadProcessFile(File(), kProcessFileLineCount);
         EXPECT_FALSE(result.ok) << header;
         EXPECT_EQ(result.message, kFileFormatErrorMessage) << header;
-        EXPECT_EQ(history.FirstEmptySlot(), 1) << header;
+        EXPECT_TRUE(result.lines.empty()) << header;
     }
 }
 
-TEST_F(ProcessFileTest, MissingFileIsSilent)
+TEST_F(ProcessFileTest, FileThatCannotBeOpenedIsSilent)
 {
-    CalculationHistory history = HistoryWith({"a=1"});
-    const ProcessFileResult result = ReadProcessFile(dir_ / "none.vek", history);
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.message.empty());
-    EXPECT_EQ(history.FirstEmptySlot(), 1);
-}
-
-TEST_F(ProcessFileTest, ReadAppendsAfterTheUsedLinesAndKeepsTheCurrentLine)
-{
-    WriteRaw(kHeader + "\r\nd=4\r\ne=5\r\nend:");
-    CalculationHistory history = HistoryWith({"a=1", "b=2", "c=3"});
-    history.JumpToLine("2");
-    const ProcessFileResult result = ReadProcessFile(File(), history);
-    EXPECT_EQ(result.lines, 2);
-    EXPECT_EQ(history.Line(2), "c=3");
-    EXPECT_EQ(history.Line(3), "d=4");
-    EXPECT_EQ(history.Line(4), "e=5");
-    EXPECT_EQ(history.CurrentText(), "b=2");
-}
-
-TEST_F(ProcessFileTest, FullHistoryDropsTheRest)
-{
-    WriteRaw(kHeader + "\r\nd=4\r\ne=5\r\nend:");
-    CalculationHistory history = FullHistory();
-    history.SetLine(kHistoryLineCount - 1, "");
-    EXPECT_EQ(ReadProcessFile(File(), history).lines, 1);
-    EXPECT_EQ(history.Line(kHistoryLineCount - 1), "d=4");
-    const ProcessFileResult full = ReadProcessFile(File(), history);
-    EXPECT_TRUE(full.ok);
-    EXPECT_EQ(full.lines, 0);
-}
-
-TEST_F(ProcessFileTest, EmptyLineReadEndsTheNextSave)
-{
-    WriteRaw(kHeader + "\r\na\r\n\r\nc\r\nend:");
-    CalculationHistory history;
-    ReadProcessFile(File(), history);
-    SaveProcessFile(File(), history);
-    EXPECT_EQ(ReadRaw(), kHeader + "\r\na\r\nend:");
+    for (const fs::path& path : {dir_ / "none.vek", dir_}) {
+        const ProcessFileRead result = ReadProcessFile(path, kProcessFileLineCount);
+        EXPECT_FALSE(result.ok) << path;
+        EXPECT_TRUE(result.message.empty()) << path;
+    }
 }
 
 TEST_F(ProcessFileTest, SaveIntoMissingDirectoryFails)
 {
-    CalculationHistory history = HistoryWith({"a\r\nb"});
-    const ProcessFileResult result = SaveProcessFile(dir_ / "no" / "steps.vek", history);
+    const ProcessFileSave result = SaveProcessFile(dir_ / "no" / "steps.vek", Lines{"a\r\nb"});
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, kCannotOpenFileMessage);
-    EXPECT_EQ(history.Line(0), "a\r\nb");
 }
 
 // Lowers the file size limit so that writing fails as on a full disk.
@@ -252,20 +218,18 @@ private:
     void (*old_handler_)(int) = nullptr;
 };
 
-TEST_F(ProcessFileTest, FailedSaveLeavesTheOldFileAndTheHistory)
+TEST_F(ProcessFileTest, FailedSaveLeavesTheOldFile)
 {
     const std::string old_file = kHeader + "\r\nold=1\r\nend:";
     WriteRaw(old_file);
-    CalculationHistory history = HistoryWith({std::string(200, 'a') + "\r\nb"});
-    ProcessFileResult result;
+    ProcessFileSave result;
     {
         FileSizeLimit limit(64);
-        result = SaveProcessFile(File(), history);
+        result = SaveProcessFile(File(), Lines{std::string(200, 'a') + "\r\nb"});
     }
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, kCannotOpenFileMessage);
     EXPECT_EQ(ReadRaw(), old_file);
-    EXPECT_EQ(history.Line(0), std::string(200, 'a') + "\r\nb");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
@@ -273,8 +237,7 @@ TEST_F(ProcessFileTest, SaveKeepsTheOldFilePermissions)
 {
     WriteRaw("old");
     fs::permissions(File(), fs::perms::owner_read | fs::perms::owner_write);
-    CalculationHistory history = HistoryWith({"a"});
-    ASSERT_TRUE(SaveProcessFile(File(), history).ok);
+    ASSERT_TRUE(SaveProcessFile(File(), Lines{"a"}).ok);
     EXPECT_EQ(fs::status(File()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
