@@ -17,9 +17,14 @@ std::string ProgramDirectory()
     return program.parent_path().string();
 }
 
+std::string DataDirectory()
+{
+    return ProgramDirectory();
+}
+
 std::string LibraryDirectory()
 {
-    return (std::filesystem::path(ProgramDirectory()) / "vekf").string();
+    return (std::filesystem::path(DataDirectory()) / "vekf").string();
 }
 
 }  // namespace orvik

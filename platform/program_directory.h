@@ -9,8 +9,12 @@ namespace orvik {
 // empty, replaces it.
 std::string ProgramDirectory();
 
-// The formula library "vekf" in the program directory; process files are
-// kept there by default too.
+// Where the program keeps what it writes: the print file, and the formula
+// library. Today the program directory.
+std::string DataDirectory();
+
+// The formula library "vekf" in the data directory; process files are kept
+// there by default too.
 std::string LibraryDirectory();
 
 }  // namespace orvik
