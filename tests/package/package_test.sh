@@ -38,17 +38,15 @@ done
 home=$work/home
 mkdir -p "$home"
 chmod 755 "$work"
+user_orvik=(env -u ORVIK_HOME -u XDG_DATA_HOME -u DISPLAY -u WAYLAND_DISPLAY HOME="$home"
+  "$root/usr/bin/orvik")
 if [ "$(id -u)" -eq 0 ]; then
   chown 65534:65534 "$home"
-  as_user() { setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; }
+  user_orvik=(setpriv --reuid=65534 --regid=65534 --clear-groups "${user_orvik[@]}")
 else
   chmod -R a-w "$program_dir"
-  as_user() { "$@"; }
 fi
-orvik() {
-  as_user env -u ORVIK_HOME -u XDG_DATA_HOME -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" \
-    "$root/usr/bin/orvik" "$@"
-}
+orvik() { "${user_orvik[@]}" "$@"; }
 
 result=$(orvik --eval "r=(3^2+4^2)^0.5" < /dev/null)
 [ "$result" = 5.000000000000 ] || fail "--eval printed '$result'"
@@ -56,7 +54,7 @@ result=$(orvik --eval "r=(3^2+4^2)^0.5" < /dev/null)
 # Starting the window makes the user's data directory, with the shipped
 # library in it, and leaves the program directory as it was.
 before=$(ls -R "$program_dir")
-QT_QPA_PLATFORM=offscreen orvik < /dev/null > /dev/null 2>&1 &
+QT_QPA_PLATFORM=offscreen "${user_orvik[@]}" < /dev/null > /dev/null 2>&1 &
 window=$!
 data=$home/.local/share/orvik
 for _ in $(seq 100); do
