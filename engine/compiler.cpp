@@ -9,6 +9,7 @@
 #include "engine/engine.h"
 #include "engine/engine_messages.h"
 #include "engine/number_text.h"
+#include "engine/quoted_text.h"
 
 namespace orvik {
 namespace {
@@ -63,12 +64,17 @@ struct Engine::Scan {
     int32_t minus_priority = 1;
 };
 
-std::string Engine::StatementMessage(std::string_view ending) const
+std::string Engine::StatementMessage(std::string_view statement, std::string_view ending)
 {
     std::string text(messages::kStatement);
-    text.append(source_);
+    text.append(QuoteText(statement));
     text.append(ending);
     return text;
+}
+
+std::string Engine::StatementMessage(std::string_view ending) const
+{
+    return StatementMessage(std::string_view(source_, source_length_), ending);
 }
 
 int Engine::Refuse(const std::string& message)
@@ -143,7 +149,7 @@ bool Engine::ScanUnaryMinus(Scan& scan)
     int32_t p = scan.position;
     if (p == 0) {
         if (!InsertAtStatementStart('0'))
-            return RefuseScan(std::string(messages::kStatementTooLong));
+            return RefuseScan(StatementMessage(messages::kStatementTooLong));
     } else {
         const char before = statement_[p - 1];
         if (before != '(')
@@ -164,7 +170,7 @@ bool Engine::ScanCompoundAssignment(Scan& scan, ScanOutput& out)
     if (!TakeText(scan, scan.position))
         return false;
     if (!AppendToStatement(')'))
-        return RefuseScan(std::string(messages::kStatementTooLong));
+        return RefuseScan(StatementMessage(messages::kStatementTooLong));
     statement_[scan.position + 1] = '(';
     out.code = op::kAssign;
     out.priority = -2;

@@ -112,8 +112,10 @@ private:
     int Refuse(const std::string& message);
     bool RefuseScan(const std::string& message);
     int Fail();
-    // "计算式[<statement>" + ending.
+    // "计算式[<statement>" + ending, the statement as the user wrote it and
+    // cut short when it is long.
     std::string StatementMessage(std::string_view ending) const;
+    static std::string StatementMessage(std::string_view statement, std::string_view ending);
 
     // Evaluator (evaluator.cpp).
     void Push(double value);
@@ -131,7 +133,10 @@ private:
 
     char statement_[kStatementMax + 3] = {};  // room for the scanner's two rewrites
     int32_t statement_length_ = 0;
-    std::string_view source_;  // the statement as the user wrote it, for messages
+    // The statement as the user wrote it: messages quote it, not the
+    // scanner's rewrites of statement_.
+    char source_[kStatementMax + 1] = {};
+    int32_t source_length_ = 0;
 
     int32_t scan_position_ = 0;
     int32_t depth_ = 0;

@@ -122,6 +122,7 @@ TEST(ConsoleTest, BadArgumentsAndTextGetClearErrors)
         {{"--eval"}, 2, "--eval"},
         {{"--frobnicate"}, 2, "--frobnicate"},
         {{"-e", "1+☃"}, 1, "GBK"},
+        {{"-e", "☃☃☃☃☃☃☃☃☃☃☃☃☃☃"}, 1, ": ☃☃☃☃☃☃☃☃☃☃☃☃☃...\n"},  // 13 fit in 40 bytes
     };
     for (const auto& c : cases) {
         const ProcessResult run = RunOrvik(c.args);

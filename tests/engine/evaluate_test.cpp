@@ -255,6 +255,24 @@ TEST_F(EngineTest, MalformedStatementsShowOneMessageAndYieldZero)
     EXPECT_EQ(engine_->Variables().FindVariable("x"), -1);
 }
 
+TEST_F(EngineTest, MessagesQuoteTheStatementAsWrittenAndCutLongOnesShort)
+{
+    const std::string ones(40, '1');
+    const std::pair<std::string, std::string> cases[] = {
+        {"(-1+2", "计算式[(-1+2]中少了1个')'号"},
+        {"sin()+(1", "计算式[sin()+(1]中少了1个')'号"},
+        {"z+=(1", "计算式[z+=(1]中少了1个')'号"},
+        {"_max(1)+" + ones, "计算式[_max(1)+" + ones.substr(8) + "...]中缺少运算数"},
+        {std::string(300, '2'), "计算式[" + std::string(40, '2') + "...]中有超过299个字节的数或变量名"},
+    };
+    for (const auto& [text, message] : cases) {
+        host_.messages.clear();
+        Eval(text);
+        ASSERT_EQ(host_.messages.size(), 1u) << text;
+        EXPECT_EQ(host_.messages[0], message);
+    }
+}
+
 TEST_F(EngineTest, TrailingPlusIsIgnoredAndCommaYieldsTheLastValue)
 {
     EXPECT_EQ(Eval("5+"), 5);
@@ -279,7 +297,8 @@ TEST_F(EngineTest, InverseInvoluteErrors)
 TEST_F(EngineTest, LimitsAreRefusedNotOverrun)
 {
     EXPECT_EQ(Eval(std::string(2000, '1')), 0);
-    EXPECT_EQ(host_.messages.back(), "计算式太长,一个计算式不能超过1999个字节");
+    EXPECT_EQ(host_.messages.back(),
+              "计算式[" + std::string(40, '1') + "...]太长,一个计算式不能超过1999个字节");
     // Statements of the full 1999 bytes still take the scanner's rewrites.
     const std::string operand(299, '1');
     std::string longest = std::string("-").append(operand);
