@@ -76,6 +76,30 @@ TEST_F(EngineTest, MinusAfterAnotherOperatorNegatesTheOperand)
     EXPECT_TRUE(host_.messages.empty());
 }
 
+TEST_F(EngineTest, RunsOfSignsAreABinaryOperatorThenNegations)
+{
+    Eval("x=5;y=2");
+    const Case cases[] = {
+        {"1++1", 2}, {"1++2", 3}, {"1++x", 6}, {"1---1", 0}, {"3---2", 1}, {"100^--.5+1", 11},
+        {"2+-+-3", 5}, {"1-+-+2", 3}, {"2*--3", 6}, {"2*-+-3", 6}, {"2*---3", -6}, {"6/-+-+3", 2},
+        {"2^-+-1", 2}, {"2^--1", 2}, {"2^---1", 0.5}, {"1+-2^2", -3}, {"1--2^2", 5},
+        {"(--2)", 2}, {"(-+-+2)", 2}, {"(---2)^2", 4}, {"---2^2", -4}, {"+2", 2}, {"(+2)", 2},
+        {"-+2", -2}, {"--(1+2)*2", 6}, {"-(1+2)*-3", 9}, {"5>--1", 1}, {"_max(-1,--2)", 2},
+        {"x+-y", 3}, {"x-+-y", 7}, {"x+-+-y", 7}, {"x*--y", 10}, {"x/-+y", -2.5}, {"x^-+-y", 25},
+        {"-x", -5}, {"--x", 5}, {"+-x", -5}, {"(-x)^y", 25}, {"-x^y", -25}, {"y^-x*4", 0.125},
+    };
+    ExpectCases(cases);
+    EXPECT_TRUE(host_.messages.empty()) << host_.messages.front();
+    // A doubled sign right after a variable stays its post-increment.
+    EXPECT_EQ(Eval("x---y"), 3);
+    EXPECT_EQ(Value("x"), 4);
+    EXPECT_EQ(Eval("x++++y"), 6);
+    EXPECT_EQ(Eval("1++y++"), 3);
+    EXPECT_EQ(Eval("x*y"), 15);
+    EXPECT_EQ(Eval("x++=9"), 0);  // x's old value is no place to assign to
+    EXPECT_EQ(host_.messages, std::vector<std::string>{"计算式[x++=9]中只能在开头给一个变量赋值"});
+}
+
 TEST_F(EngineTest, NumberLiterals)
 {
     const Case cases[] = {
@@ -243,6 +267,9 @@ TEST_F(EngineTest, MalformedStatementsShowOneMessageAndYieldZero)
         {"1+else", 0, "计算式[1+else]中的else、endif、fcys只能用于公式文件,不能计算"},
         {"x=", 0, "计算式[x=]中缺少运算数"},
         {"()", 0, "计算式[()]中缺少运算数"},
+        {"-", 0, "计算式[-]中缺少运算数"},
+        {"5*-", 0, "计算式[5*-]中缺少运算数"},
+        {"2*-*3", 0, "计算式[2*-*3]中缺少运算数"},
     };
     for (const MessageCase& c : cases) {
         host_.messages.clear();
