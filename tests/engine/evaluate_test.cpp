@@ -90,12 +90,9 @@ TEST_F(EngineTest, RunsOfSignsAreABinaryOperatorThenNegations)
     };
     ExpectCases(cases);
     EXPECT_TRUE(host_.messages.empty()) << host_.messages.front();
-    // A doubled sign right after a variable stays its post-increment.
-    EXPECT_EQ(Eval("x---y"), 3);
-    EXPECT_EQ(Value("x"), 4);
-    EXPECT_EQ(Eval("x++++y"), 6);
-    EXPECT_EQ(Eval("1++y++"), 3);
-    EXPECT_EQ(Eval("x*y"), 15);
+    // A doubled sign right after a variable stays its post-increment, once.
+    const Case increments[] = {{"x---y", 3}, {"x", 4}, {"x++++y", 6}, {"1++y++", 3}, {"x*y", 15}};
+    ExpectCases(increments);
     EXPECT_EQ(Eval("x++=9"), 0);  // x's old value is no place to assign to
     EXPECT_EQ(host_.messages, std::vector<std::string>{"计算式[x++=9]中只能在开头给一个变量赋值"});
 }
@@ -285,12 +282,15 @@ TEST_F(EngineTest, MalformedStatementsShowOneMessageAndYieldZero)
 TEST_F(EngineTest, MessagesQuoteTheStatementAsWrittenAndCutLongOnesShort)
 {
     const std::string ones(40, '1');
+    const std::string open39 = std::string(1, '(').append(38, '1');
     const std::pair<std::string, std::string> cases[] = {
         {"(-1+2", "计算式[(-1+2]中少了1个')'号"},
         {"sin()+(1", "计算式[sin()+(1]中少了1个')'号"},
         {"z+=(1", "计算式[z+=(1]中少了1个')'号"},
         {"_max(1)+" + ones, "计算式[_max(1)+" + ones.substr(8) + "...]中缺少运算数"},
         {std::string(300, '2'), "计算式[" + std::string(40, '2') + "...]中有超过299个字节的数或变量名"},
+        // Never half a Chinese character: the one at bytes 40 and 41 is left out.
+        {open39 + "\xBD\xC7", "计算式[" + open39 + "...]中少了1个')'号"},
     };
     for (const auto& [text, message] : cases) {
         host_.messages.clear();

@@ -54,11 +54,9 @@ TEST(FormatResultTest, NonFiniteValuesNeverBreakIntegerRadixes)
 
 TEST(FormatTest, NonFiniteValuesReadTheSameInEveryForm)
 {
-    // 0/0 gives a NaN with the sign bit set.
     for (const auto& [v, text] : {std::pair{-NAN, "NAN"}, {INFINITY, "INF"}, {-INFINITY, "-INF"}}) {
-        for (const std::string& shown : {FormatFixed(v, 2), FormatScientific(v),
-                                         FormatDecimal(v, 1e10, 9), FormatResult(v, Radix::Octal, 2)})
-            EXPECT_EQ(shown, text) << v;
+        for (const std::string& shown : {FormatFixed(v, 2), FormatScientific(v), FormatDecimal(v, 1e10, 9)})
+            EXPECT_EQ(shown, text) << v;  // -NAN: what 0/0 gives
     }
 }
 
