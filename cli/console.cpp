@@ -5,6 +5,7 @@
 #include "cli/command_line.h"
 #include "cli/console_host.h"
 #include "engine/engine.h"
+#include "engine/quoted_text.h"
 #include "platform/gbk.h"
 
 namespace orvik {
@@ -45,7 +46,8 @@ public:
     {
         std::optional<std::string> text = Utf8ToGbk(utf8);
         if (!text) {
-            std::cerr << "计算式中有无法用 GBK 表示的字符: " << utf8 << '\n';
+            std::cerr << "计算式中有无法用 GBK 表示的字符: " << QuoteText(utf8, TextEncoding::Utf8)
+                      << '\n';
             return false;
         }
         const double value = engine_->EvaluateText(*text);
