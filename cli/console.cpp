@@ -11,6 +11,7 @@
 #include "cli/console_output.h"
 #include "cli/line_editor.h"
 #include "engine/engine.h"
+#include "engine/quoted_text.h"
 #include "platform/gbk.h"
 
 namespace orvik {
@@ -54,7 +55,8 @@ public:
     {
         std::optional<std::string> text = Utf8ToGbk(utf8);
         if (!text) {
-            output_.WriteError("计算式中有无法用 GBK 表示的字符: " + utf8 + '\n');
+            output_.WriteError("计算式中有无法用 GBK 表示的字符: " +
+                               QuoteText(utf8, TextEncoding::Utf8) + '\n');
             return false;
         }
         const double value = engine_->EvaluateText(*text);
