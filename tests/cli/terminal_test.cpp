@@ -3,6 +3,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -54,6 +55,22 @@ public:
         return true;
     }
 
+    // Reads until `prompt` has appeared and the line editor reads keys one by
+    // one (the terminal has left line mode): keys typed earlier would be
+    // taken by the terminal's own line editing.
+    bool WaitForPrompt(const std::string& prompt)
+    {
+        if (!WaitFor(prompt))
+            return false;
+        for (int i = 0; i < 100; ++i) {
+            termios mode{};
+            if (tcgetattr(master_, &mode) == 0 && !(mode.c_lflag & ICANON))
+                return true;
+            usleep(20000);
+        }
+        return false;
+    }
+
     // The exit status once the program has ended by itself; -1 on timeout.
     int WaitForExit()
     {
@@ -96,22 +113,24 @@ private:
 TEST(TerminalTest, PromptLineEditingHistoryAndCtrlD)
 {
     Terminal terminal;
-    ASSERT_TRUE(terminal.WaitFor("orvik> ")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitForPrompt("orvik> ")) << terminal.Screen();
     terminal.Type("a=2\r");
     ASSERT_TRUE(terminal.WaitFor("2.000000000000")) << terminal.Screen();
-    ASSERT_TRUE(terminal.WaitFor("orvik> ")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitForPrompt("orvik> ")) << terminal.Screen();
     // Left arrow and a digit inserted before the 3: a*13.
     terminal.Type("a*3\x1b[D1\r");
     ASSERT_TRUE(terminal.WaitFor("26.000000000000")) << terminal.Screen();
     // Up brings the line back from the history; edited at its end.
+    ASSERT_TRUE(terminal.WaitForPrompt("orvik> ")) << terminal.Screen();
     terminal.Type("\x1b[A+1\r");
     ASSERT_TRUE(terminal.WaitFor("27.000000000000")) << terminal.Screen();
     // An unknown name is asked for on the terminal.
+    ASSERT_TRUE(terminal.WaitForPrompt("orvik> ")) << terminal.Screen();
     terminal.Type("q*2\r");
-    ASSERT_TRUE(terminal.WaitFor("q = ")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitForPrompt("q = ")) << terminal.Screen();
     terminal.Type("5\r");
     ASSERT_TRUE(terminal.WaitFor("10.000000000000")) << terminal.Screen();
-    ASSERT_TRUE(terminal.WaitFor("orvik> ")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitForPrompt("orvik> ")) << terminal.Screen();
     terminal.Type("\x04");
     EXPECT_EQ(terminal.WaitForExit(), 0) << terminal.Screen();
 }
