@@ -30,12 +30,12 @@ constexpr int kComponentRole = Qt::UserRole + 1;
 
 constexpr int kIconSize = 16;
 
-// A closed icon, with an open one while the item is selected.
-QIcon ItemIcon(const QStyle& style, QStyle::StandardPixmap closed, QStyle::StandardPixmap open)
+// A closed folder, open while the category is selected.
+QIcon FolderIcon(const QStyle& style)
 {
     QIcon icon;
-    icon.addPixmap(style.standardIcon(closed).pixmap(kIconSize), QIcon::Normal);
-    icon.addPixmap(style.standardIcon(open).pixmap(kIconSize), QIcon::Selected);
+    icon.addPixmap(style.standardIcon(QStyle::SP_DirClosedIcon).pixmap(kIconSize), QIcon::Normal);
+    icon.addPixmap(style.standardIcon(QStyle::SP_DirOpenIcon).pixmap(kIconSize), QIcon::Selected);
     return icon;
 }
 
@@ -84,9 +84,10 @@ bool IsWithin(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor)
 
 FormulaTreeCtrl::FormulaTreeCtrl(QWidget* parent)
     : QTreeWidget(parent),
-      root_icon_(ItemIcon(*style(), QStyle::SP_DirHomeIcon, QStyle::SP_DirHomeIcon)),
-      category_icon_(ItemIcon(*style(), QStyle::SP_DirClosedIcon, QStyle::SP_DirOpenIcon)),
-      formula_icon_(ItemIcon(*style(), QStyle::SP_FileIcon, QStyle::SP_FileIcon)),
+      // The root is the list of all formulas: a list page, unlike any folder.
+      root_icon_(style()->standardIcon(QStyle::SP_FileDialogDetailedView)),
+      category_icon_(FolderIcon(*style())),
+      formula_icon_(style()->standardIcon(QStyle::SP_FileIcon)),
       menu_(CreateMenu())
 {
     SetControlId(*this, id::formula::kTree);

@@ -23,8 +23,6 @@ class LibraryStore {
 public:
     LibraryStore(FormulaTreeCtrl& tree, UserPort& port, std::string library = LibraryDirectory());
 
-    const std::string& Library() const { return library_; }
-
     // The tree filled from the library with its formulas: root expanded
     // and selected.
     void Rebuild();

@@ -61,8 +61,6 @@ public:
 
     explicit FormulaFile(std::filesystem::path path) : path_(std::move(path)) {}
 
-    const std::filesystem::path& Path() const { return path_; }
-
     // Prepares the formula for computing: each definition as (name, atof of
     // the value), each statement, then the description.
     FormulaReadResult OpenRead(FormulaReadListener& listener) const;

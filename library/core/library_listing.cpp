@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
+
+#include "platform/gbk.h"
 
 namespace orvik {
 namespace {
@@ -35,10 +38,21 @@ void ForEachEntry(const std::string& directory, Visit visit)
     }
 }
 
+// Names are compared in their GBK form, the form of all the program's text,
+// so that Chinese names come in the order of GBK, by pinyin. A name without
+// one is compared as it is.
 void Sort(std::vector<std::string>& names)
 {
-    std::stable_sort(names.begin(), names.end(),
-                     [](const std::string& a, const std::string& b) { return ComesBefore(a, b); });
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (std::string& name : names) {
+        std::optional<std::string> gbk = Utf8ToGbk(name);
+        keyed.emplace_back(gbk ? std::move(*gbk) : name, std::move(name));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return ComesBefore(a.first, b.first); });
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = std::move(keyed[i].second);
 }
 
 }  // namespace

@@ -15,8 +15,9 @@ struct DirectoryListing {
     std::vector<std::string> files;
 };
 
-// Lists `directory`, each group sorted by a stable, case-insensitive byte
-// comparison. A directory that cannot be read lists nothing.
+// Lists `directory`, each group sorted by a stable, case-insensitive
+// comparison of the names' GBK bytes. A directory that cannot be read lists
+// nothing.
 DirectoryListing ListDirectory(const std::string& directory, bool with_files);
 
 // Whether the tree gives `directory` an expand button: it holds a

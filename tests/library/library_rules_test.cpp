@@ -117,10 +117,14 @@ TEST_F(LibraryDiskTest, DirectoriesAndFilesAreEachSortedWithoutRegardToCase)
 {
     for (const char* name : {"beta", "Alpha", "gamma", "_x", "Z"})
         fs::create_directory(dir_ / name);
+    // By pinyin, as GBK orders them: chi, liang, luo.
+    for (const std::u8string_view name : {u8"螺纹", u8"齿轮", u8"梁"})
+        fs::create_directory(dir_ / Utf8(name));
     for (const char* name : {"b.tfl", "A.tfl", "a1.tfl", "note.txt", "C.TFL"})
         Touch(name);
     const DirectoryListing listing = ListDirectory(dir_.string(), true);
-    EXPECT_EQ(listing.directories, (Names{"_x", "Alpha", "beta", "gamma", "Z"}));
+    EXPECT_EQ(listing.directories, (Names{"_x", "Alpha", "beta", "gamma", "Z", Utf8(u8"齿轮"), Utf8(u8"梁"),
+                                          Utf8(u8"螺纹")}));
     EXPECT_EQ(listing.files, (Names{"A.tfl", "a1.tfl", "b.tfl", "C.TFL", "note.txt"}));
     EXPECT_TRUE(ListDirectory(dir_.string(), false).files.empty());
     EXPECT_TRUE(ListDirectory(Path("missing"), true).directories.empty());
