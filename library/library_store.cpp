@@ -102,13 +102,22 @@ std::optional<std::string> LibraryStore::NewFormula(bool editing)
     return JoinPath(directory, FormulaFileName(*name));
 }
 
-void LibraryStore::Rename(bool editing)
+std::optional<LibraryItem> LibraryStore::SelectedFor(int command, bool editing)
 {
-    if (RefusedWhileEditing(id::formula::kRename, editing))
-        return;
+    if (RefusedWhileEditing(command, editing))
+        return std::nullopt;
     const LibraryItem item = tree_.SelectedItem();
     if (item.kind == LibraryItemKind::None)
+        return std::nullopt;
+    return item;
+}
+
+void LibraryStore::Rename(bool editing)
+{
+    const std::optional<LibraryItem> selected = SelectedFor(id::formula::kRename, editing);
+    if (!selected)
         return;
+    const LibraryItem& item = *selected;
     // Renaming the root would take the library away from the program.
     if (item.kind == LibraryItemKind::Root) {
         port_.ShowMessage(u"公式列表不可重命名"_s);
@@ -130,11 +139,10 @@ void LibraryStore::Rename(bool editing)
 
 void LibraryStore::Delete(bool editing)
 {
-    if (RefusedWhileEditing(id::formula::kDelete, editing))
+    const std::optional<LibraryItem> selected = SelectedFor(id::formula::kDelete, editing);
+    if (!selected)
         return;
-    const LibraryItem item = tree_.SelectedItem();
-    if (item.kind == LibraryItemKind::None)
-        return;
+    const LibraryItem& item = *selected;
     if (!item.IsFormula()) {
         port_.ShowMessage(u"不可删除计算类，你可以重命名它"_s);
         return;

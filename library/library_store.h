@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "library/core/library_paths.h"
 #include "platform/program_directory.h"
 
 namespace orvik {
@@ -39,6 +40,10 @@ public:
     void Delete(bool editing);
 
 private:
+    // The selected item for rename and delete; nullopt when the command is
+    // refused while editing (after its message) or nothing is selected.
+    std::optional<LibraryItem> SelectedFor(int command, bool editing);
+
     // The typed name, without blanks around it; nullopt when cancelled or
     // refused (after its message).
     std::optional<std::string> PromptName(const QString& prompt, const QString& initial);

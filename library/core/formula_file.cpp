@@ -77,20 +77,6 @@ FormulaReadResult Failure(std::string_view message)
     return {FormulaReadStatus::Failed, message};
 }
 
-constexpr FormulaReadResult kComplete{FormulaReadStatus::Complete, {}};
-
-// The magic and "[VAR_INIT]", common to both reads. The fault's message, or
-// empty.
-std::string_view ReadHeaders(SignificantLines& lines, FormulaReadListener& listener)
-{
-    if (!lines.NextIs(kMagic))
-        return kFormulaFormatMessage;
-    if (!lines.NextIs(kVariablesHeader))
-        return kFormulaVariableInitMessage;
-    listener.VariablesBegin();
-    return {};
-}
-
 std::string_view ReadDefinitions(SignificantLines& lines, FormulaReadListener& listener)
 {
     std::string line;
@@ -114,6 +100,32 @@ void ReadStatements(SignificantLines& lines, FormulaReadListener& listener)
         listener.Statement(line);
 }
 
+// The frame that both reads share: the headers in their order, with the
+// definitions and the statements each read by the given reader. The
+// definitions reader gives the message of a fault, or empty.
+template <typename DefinitionsReader, typename StatementsReader>
+FormulaReadResult ReadSections(const std::filesystem::path& path, FormulaReadListener& listener,
+                               DefinitionsReader read_definitions, StatementsReader read_statements)
+{
+    SignificantLines lines(path);
+    if (!lines.IsOpen())
+        return {};
+    if (!lines.NextIs(kMagic))
+        return Failure(kFormulaFormatMessage);
+    if (!lines.NextIs(kVariablesHeader))
+        return Failure(kFormulaVariableInitMessage);
+    listener.VariablesBegin();
+    if (const std::string_view fault = read_definitions(lines); !fault.empty())
+        return Failure(fault);
+    if (!lines.NextIs(kStatementsHeader))
+        return Failure(kFormulaStatementsMessage);
+    read_statements(lines);
+    if (!lines.NextIs(kDescriptionHeader))
+        return Failure(kFormulaCommentMessage);
+    listener.Description(lines.Section());
+    return {FormulaReadStatus::Complete, {}};
+}
+
 // Text as stored: every LF becomes CR LF.
 void AppendStored(std::string& file, std::string_view text)
 {
@@ -134,37 +146,20 @@ void AppendLine(std::string& file, std::string_view line)
 
 FormulaReadResult FormulaFile::OpenRead(FormulaReadListener& listener) const
 {
-    SignificantLines lines(path_);
-    if (!lines.IsOpen())
-        return {};
-    if (const std::string_view fault = ReadHeaders(lines, listener); !fault.empty())
-        return Failure(fault);
-    if (const std::string_view fault = ReadDefinitions(lines, listener); !fault.empty())
-        return Failure(fault);
-    if (!lines.NextIs(kStatementsHeader))
-        return Failure(kFormulaStatementsMessage);
-    ReadStatements(lines, listener);
-    if (!lines.NextIs(kDescriptionHeader))
-        return Failure(kFormulaCommentMessage);
-    listener.Description(lines.Section());
-    return kComplete;
+    return ReadSections(
+        path_, listener, [&](SignificantLines& lines) { return ReadDefinitions(lines, listener); },
+        [&](SignificantLines& lines) { ReadStatements(lines, listener); });
 }
 
 FormulaReadResult FormulaFile::EditRead(FormulaReadListener& listener) const
 {
-    SignificantLines lines(path_);
-    if (!lines.IsOpen())
-        return {};
-    if (const std::string_view fault = ReadHeaders(lines, listener); !fault.empty())
-        return Failure(fault);
-    listener.DefinitionsText(lines.Section());
-    if (!lines.NextIs(kStatementsHeader))
-        return Failure(kFormulaStatementsMessage);
-    listener.StatementsText(lines.Section());
-    if (!lines.NextIs(kDescriptionHeader))
-        return Failure(kFormulaCommentMessage);
-    listener.Description(lines.Section());
-    return kComplete;
+    return ReadSections(
+        path_, listener,
+        [&](SignificantLines& lines) {
+            listener.DefinitionsText(lines.Section());
+            return std::string_view();
+        },
+        [&](SignificantLines& lines) { listener.StatementsText(lines.Section()); });
 }
 
 bool FormulaFile::Write(std::string_view definitions, std::string_view statements,

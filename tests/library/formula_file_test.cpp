@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temporary_directory_test.h"
+
 namespace orvik {
 namespace {
 
@@ -33,16 +35,8 @@ public:
     void Description(std::string_view text) override { events.push_back("desc " + std::string(text)); }
 };
 
-class FormulaFileTest : public testing::Test {
+class FormulaFileTest : public TemporaryDirectoryTest {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "orvik-formula-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     FormulaFile File() const { return FormulaFile(dir_ / "gear.tfl"); }
     void WriteRaw(const std::string& bytes) const { std::ofstream(dir_ / "gear.tfl", std::ios::binary) << bytes; }
     std::string ReadRaw() const
@@ -52,7 +46,6 @@ protected:
         return bytes.str();
     }
 
-    fs::path dir_;
 };
 
 std::string Lines(int count, const std::string& prefix)

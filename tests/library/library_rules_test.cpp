@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temporary_directory_test.h"
+
 #include "library/core/library_changes.h"
 #include "library/core/library_listing.h"
 #include "library/core/library_names.h"
@@ -97,20 +99,11 @@ TEST(LibraryNamesTest, EveryFormulaFileNameEndsInLowerCaseTfl)
         EXPECT_EQ(FormulaFileName(typed), file) << typed;
 }
 
-class LibraryDiskTest : public testing::Test {
+class LibraryDiskTest : public TemporaryDirectoryTest {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "orvik-library-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
     void Touch(const std::string& name) const { std::ofstream(dir_ / name) << name; }
 
-    fs::path dir_;
 };
 
 TEST_F(LibraryDiskTest, DirectoriesAndFilesAreEachSortedWithoutRegardToCase)
