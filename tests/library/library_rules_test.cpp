@@ -1,5 +1,4 @@
 // Paths, typed names, listing order and the changes made on disk.
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -8,7 +7,6 @@
 
 #include "temporary_directory_test.h"
 
-#include "library/core/library_changes.h"
 #include "library/core/library_listing.h"
 #include "library/core/library_names.h"
 #include "library/core/library_paths.h"
@@ -99,14 +97,9 @@ TEST(LibraryNamesTest, EveryFormulaFileNameEndsInLowerCaseTfl)
         EXPECT_EQ(FormulaFileName(typed), file) << typed;
 }
 
-class LibraryDiskTest : public TemporaryDirectoryTest {
-protected:
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    void Touch(const std::string& name) const { std::ofstream(dir_ / name) << name; }
+using LibraryListingTest = TemporaryDirectoryTest;
 
-};
-
-TEST_F(LibraryDiskTest, DirectoriesAndFilesAreEachSortedWithoutRegardToCase)
+TEST_F(LibraryListingTest, DirectoriesAndFilesAreEachSortedWithoutRegardToCase)
 {
     for (const char* name : {"beta", "Alpha", "gamma", "_x", "Z"})
         fs::create_directory(dir_ / name);
@@ -114,55 +107,13 @@ TEST_F(LibraryDiskTest, DirectoriesAndFilesAreEachSortedWithoutRegardToCase)
     for (const std::u8string_view name : {u8"螺纹", u8"齿轮", u8"梁"})
         fs::create_directory(dir_ / Utf8(name));
     for (const char* name : {"b.tfl", "A.tfl", "a1.tfl", "note.txt", "C.TFL"})
-        Touch(name);
+        std::ofstream(dir_ / name) << name;
     const DirectoryListing listing = ListDirectory(dir_.string(), true);
     EXPECT_EQ(listing.directories, (Names{"_x", "Alpha", "beta", "gamma", "Z", Utf8(u8"齿轮"), Utf8(u8"梁"),
                                           Utf8(u8"螺纹")}));
     EXPECT_EQ(listing.files, (Names{"A.tfl", "a1.tfl", "b.tfl", "C.TFL", "note.txt"}));
     EXPECT_TRUE(ListDirectory(dir_.string(), false).files.empty());
-    EXPECT_TRUE(ListDirectory(Path("missing"), true).directories.empty());
-}
-
-TEST_F(LibraryDiskTest, ADirectoryHasEntriesWhenItHoldsADirectoryOrAShownFile)
-{
-    struct Case {
-        const char* made;  // "d" a sub-directory, "f" a file, "h" a hidden file
-        bool with_files, without_files;
-    };
-    const Case cases[] = {{"", false, false}, {"d", true, true}, {"f", true, false}, {"h", false, false}};
-    for (const Case& c : cases) {
-        const fs::path inside = dir_ / (std::string("case-") + c.made);
-        fs::create_directory(inside);
-        if (c.made == std::string("d"))
-            fs::create_directory(inside / "sub");
-        if (c.made == std::string("f") || c.made == std::string("h"))
-            std::ofstream(inside / (c.made == std::string("h") ? ".orvik.tmp" : "note.txt"));
-        EXPECT_EQ(HasEntries(inside.string(), true), c.with_files) << c.made;
-        EXPECT_EQ(HasEntries(inside.string(), false), c.without_files) << c.made;
-    }
-}
-
-TEST_F(LibraryDiskTest, ChangesNeverReplaceWhatExists)
-{
-    fs::create_directory(dir_ / "gear");
-    Touch("spur.tfl");
-    Touch("helix.tfl");
-    EXPECT_EQ(MakeCategory(Path("gear")), LibraryChange::NameTaken);
-    EXPECT_EQ(MakeCategory(Path("missing/x")), LibraryChange::Failed);
-    EXPECT_EQ(MakeCategory(Path("beam")), LibraryChange::Done);
-    EXPECT_EQ(RenameEntry(Path("spur.tfl"), Path("helix.tfl")), LibraryChange::NameTaken);
-    EXPECT_EQ(RenameEntry(Path("spur.tfl"), Path("gear")), LibraryChange::NameTaken);
-    EXPECT_EQ(RenameEntry(Path("gone.tfl"), Path("new.tfl")), LibraryChange::Failed);
-    EXPECT_EQ(RenameEntry(Path("beam"), Path("beams")), LibraryChange::Done);
-    EXPECT_EQ(RenameEntry(Path("spur.tfl"), Path("straight.tfl")), LibraryChange::Done);
-    EXPECT_FALSE(RemoveFormulaFile(Path("gear")));
-    EXPECT_TRUE(RemoveFormulaFile(Path("helix.tfl")));
-    EXPECT_FALSE(RemoveFormulaFile(Path("helix.tfl")));
-    Names left;
-    for (const fs::directory_entry& entry : fs::directory_iterator(dir_))
-        left.push_back(entry.path().filename().string());
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (Names{"beams", "gear", "straight.tfl"}));
+    EXPECT_TRUE(ListDirectory((dir_ / "missing").string(), true).directories.empty());
 }
 
 }  // namespace
