@@ -136,14 +136,6 @@ TEST_F(FormulaFileTest, EditReadDeliversEachSectionWhenItIsComplete)
     }
 }
 
-TEST_F(FormulaFileTest, AFileThatCannotBeOpenedDeliversNothing)
-{
-    Recorder recorder;
-    EXPECT_EQ(File().OpenRead(recorder).status, FormulaReadStatus::NotOpened);
-    EXPECT_EQ(FormulaFile(dir_).EditRead(recorder).status, FormulaReadStatus::NotOpened);
-    EXPECT_TRUE(recorder.events.empty());
-}
-
 TEST_F(FormulaFileTest, WriteStoresEveryLineFeedAsCrLfAndReadsBackCleaned)
 {
     struct Case {
@@ -170,10 +162,13 @@ TEST_F(FormulaFileTest, WriteStoresEveryLineFeedAsCrLfAndReadsBackCleaned)
     }
 }
 
-TEST_F(FormulaFileTest, AWriteThatCannotHappenSaysSoAndLeavesNoFile)
+TEST_F(FormulaFileTest, WhatIsNoFileIsNeitherReadNorReplaced)
 {
     fs::create_directory(dir_ / "gear.tfl");
     std::ofstream(dir_ / "gear.tfl" / "kept") << "kept";
+    Recorder recorder;
+    EXPECT_EQ(File().OpenRead(recorder).status, FormulaReadStatus::NotOpened);
+    EXPECT_TRUE(recorder.events.empty());
     EXPECT_FALSE(File().Write("a=1", "r=a", ""));
     EXPECT_FALSE(FormulaFile(dir_ / "missing" / "gear.tfl").Write("a=1", "r=a", ""));
     EXPECT_TRUE(fs::exists(dir_ / "gear.tfl" / "kept"));

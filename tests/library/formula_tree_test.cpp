@@ -17,10 +17,6 @@ namespace orvik {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-const QString kSeparatorRefusal = u"名字中不能有“/”、“\\”或控制字符"_s;
-}
-
 class FormulaTreeTest : public QObject {
     Q_OBJECT
 private slots:
@@ -182,9 +178,8 @@ void FormulaTreeTest::NewCategoryGoesIntoTheTargetDirectory()
 
 void FormulaTreeTest::NamesThatWouldLeaveTheLibraryAreRefused()
 {
-    const QStringList typed{u"../out"_s, u"a\\b"_s, u".."_s, u"   "_s, u"a😀"_s};
-    const QStringList messages{kSeparatorRefusal, kSeparatorRefusal, u"名字不能是“.”或“..”"_s, u"名字不能为空白"_s,
-                               u"文字中的字符“😀”不能用GBK表示，请删去或改写它"_s};
+    const QStringList typed{u"../out"_s, u"a😀"_s};
+    const QStringList messages{u"名字中不能有“/”、“\\”或控制字符"_s, u"文字中的字符“😀”不能用GBK表示，请删去或改写它"_s};
     Select({u"a "_s});
     const QStringList before = QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     for (const QString& name : typed) {
