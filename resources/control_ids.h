@@ -108,6 +108,19 @@ inline constexpr int kPrompt = 1001;
 inline constexpr int kEntry = 1002;
 }  // namespace input_value
 
+// The formula library: its tree (FormulaTreeCtrl) and the tree's context
+// menu 103, whose commands the formula dialog carries out.
+namespace formula {
+inline constexpr int kTree = 1082;
+inline constexpr int kLibraryMenu = 103;
+inline constexpr int kNewCategory = 32772;
+inline constexpr int kNewFormula = 57600;
+inline constexpr int kOpenFormula = 57601;
+inline constexpr int kEditFormula = 32774;
+inline constexpr int kDelete = 32771;
+inline constexpr int kRename = 32773;
+}  // namespace formula
+
 // HelpTextDialog, dialog 150.
 namespace help_text {
 inline constexpr int kDialog = 150;
