@@ -112,26 +112,24 @@ private:
 
 TEST(TerminalTest, PromptLineEditingHistoryAndCtrlD)
 {
+    const struct {
+        const char* prompt;  // waited for before typing
+        const char* keys;
+        const char* shows;   // what the keys bring up
+    } steps[] = {
+        {"orvik> ", "a=2\r", "2.000000000000"},
+        {"orvik> ", "a*3\x1b[D1\r", "26.000000000000"},   // left arrow, 1 inserted: a*13
+        {"orvik> ", "\x1b[A+1\r", "27.000000000000"},     // up: the line again, edited
+        {"orvik> ", "q*2\r", ""},                         // an unknown name is asked for
+        {"q = ", "5\r", "10.000000000000"},
+        {"orvik> ", "\x04", ""},                          // Ctrl-D leaves
+    };
     Terminal terminal;
-    ASSERT_TRUE(terminal.WaitForPrompt("orvik> ")) << terminal.Screen();
-    terminal.Type("a=2\r");
-    ASSERT_TRUE(terminal.WaitFor("2.000000000000")) << terminal.Screen();
-    ASSERT_TRUE(terminal.WaitForPrompt("orvik> ")) << terminal.Screen();
-    // Left arrow and a digit inserted before the 3: a*13.
-    terminal.Type("a*3\x1b[D1\r");
-    ASSERT_TRUE(terminal.WaitFor("26.000000000000")) << terminal.Screen();
-    // Up brings the line back from the history; edited at its end.
-    ASSERT_TRUE(terminal.WaitForPrompt("orvik> ")) << terminal.Screen();
-    terminal.Type("\x1b[A+1\r");
-    ASSERT_TRUE(terminal.WaitFor("27.000000000000")) << terminal.Screen();
-    // An unknown name is asked for on the terminal.
-    ASSERT_TRUE(terminal.WaitForPrompt("orvik> ")) << terminal.Screen();
-    terminal.Type("q*2\r");
-    ASSERT_TRUE(terminal.WaitForPrompt("q = ")) << terminal.Screen();
-    terminal.Type("5\r");
-    ASSERT_TRUE(terminal.WaitFor("10.000000000000")) << terminal.Screen();
-    ASSERT_TRUE(terminal.WaitForPrompt("orvik> ")) << terminal.Screen();
-    terminal.Type("\x04");
+    for (const auto& step : steps) {
+        ASSERT_TRUE(terminal.WaitForPrompt(step.prompt)) << terminal.Screen();
+        terminal.Type(step.keys);
+        ASSERT_TRUE(terminal.WaitFor(step.shows)) << terminal.Screen();
+    }
     EXPECT_EQ(terminal.WaitForExit(), 0) << terminal.Screen();
 }
 
