@@ -50,7 +50,8 @@ int FakeUserPort::RunDialog(QDialog& dialog)
     dialogs << dialog.windowTitle();
     if (inspect_dialog)
         inspect_dialog(dialog);
-    return QDialog::Rejected;
+    // Rejected unless the inspection pressed OK.
+    return dialog.result();
 }
 
 }  // namespace orvik

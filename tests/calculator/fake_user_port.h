@@ -33,7 +33,7 @@ public:
     QList<bool> answers;                          // for AskYesNo
     QList<std::optional<QString>> prompt_answers;  // nullopt: Cancel
     QStringList chosen_files;                      // for the file dialogs; empty: Cancel
-    std::function<void(QDialog&)> inspect_dialog;
+    std::function<void(QDialog&)> inspect_dialog;  // may press the dialog's OK
 
     void ShowMessage(const QString& text) override;
     bool AskYesNo(const QString& question) override;
