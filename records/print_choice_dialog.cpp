@@ -38,7 +38,7 @@ QCheckBox* PrintChoiceDialog::AddBox(int id, const QString& caption, bool checke
     auto* box = new QCheckBox(caption, this);
     SetControlId(*box, id);
     box->setChecked(checked);
-    // Wider than the 58 units of the original: the caption must fit any font.
+    // Wider than the captions need in the usual fonts, so none is cut.
     box->setGeometry(DialogUnits(font()).Rect(15, y, 121, 15));
     connect(box, &QCheckBox::toggled, this, &PrintChoiceDialog::EnableOk);
     return box;

@@ -1,27 +1,18 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "platform/process_start.h"
 
 namespace orvik {
 
-// Records what it is asked to start and starts nothing; `fail` makes every
-// start fail, as a missing program does.
-class FakeProcessStart : public ProcessStart {
-public:
-    struct Start {
-        std::string program;
-        std::vector<std::string> arguments;
-    };
-
+// Starts nothing; records each request and fails all when asked to.
+struct FakeProcessStart : ProcessStart {
     bool fail = false;
-    std::vector<Start> started;
+    std::vector<std::vector<std::string>> started;  // program, then its arguments
 
     bool StartDetached(const std::string& program, const std::vector<std::string>& arguments) override
     {
-        started.push_back({program, arguments});
+        started.push_back({program});
+        started.back().insert(started.back().end(), arguments.begin(), arguments.end());
         return !fail;
     }
 };
