@@ -127,4 +127,23 @@ inline constexpr int kDialog = 150;
 inline constexpr int kText = 1068;
 }  // namespace help_text
 
+// The process log window, dialog 151.
+namespace process_log {
+inline constexpr int kDialog = 151;
+inline constexpr int kText = 1094;
+inline constexpr int kPrint = 1003;
+inline constexpr int kSave = 1006;
+inline constexpr int kClear = 1008;
+inline constexpr int kReloadToday = 1009;
+inline constexpr int kOpenEarlier = 1010;
+}  // namespace process_log
+
+// The print-choice dialog, dialog 154.
+namespace print_choice {
+inline constexpr int kDialog = 154;
+inline constexpr int kInputs = 1096;
+inline constexpr int kProcess = 1003;
+inline constexpr int kOutputs = 1004;
+}  // namespace print_choice
+
 }  // namespace orvik::id

@@ -34,7 +34,7 @@ public:
     QList<bool> answers;                          // for AskYesNo and AskOkCancel
     QList<std::optional<QString>> prompt_answers;  // nullopt: Cancel
     QStringList chosen_files;                      // for the file dialogs; empty: Cancel
-    std::function<void(QDialog&)> inspect_dialog;
+    std::function<void(QDialog&)> inspect_dialog;  // may press the dialog's OK
 
     void ShowMessage(const QString& text) override { messages << text; }
 
@@ -73,7 +73,8 @@ public:
         dialogs << dialog.windowTitle();
         if (inspect_dialog)
             inspect_dialog(dialog);
-        return QDialog::Rejected;
+        // Rejected unless the inspection pressed OK.
+        return dialog.result();
     }
 
 private:

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -18,6 +20,13 @@ protected:
         dir_ = pattern;
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    static std::string ReadBytes(const std::filesystem::path& path)
+    {
+        std::ostringstream bytes;
+        bytes << std::ifstream(path, std::ios::binary).rdbuf();
+        return bytes.str();
+    }
 
     std::filesystem::path dir_;
 };
