@@ -41,7 +41,10 @@ public:
         std::filesystem::remove_all(home_);
     }
 
-    void Type(const std::string& keys) { ASSERT_EQ(write(master_, keys.data(), keys.size()), ssize_t(keys.size())); }
+    void Type(const std::string& keys)
+    {
+        ASSERT_EQ(write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+    }
 
     // Reads until `text` has appeared since the last call; false on timeout.
     bool WaitFor(const std::string& text)
