@@ -210,19 +210,4 @@ void CalculatorDialog::reject()
 // Enter reaching the window does nothing.
 void CalculatorDialog::accept() {}
 
-void CalculatorDialog::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        focus_at_deactivation_ = focusWidget();
-    QDialog::changeEvent(event);
-}
-
-void CalculatorDialog::PassFocusOn()
-{
-    QWidget* target = focus_at_deactivation_;
-    if (!target || !target->isVisible() || !target->isEnabled())
-        target = controls_.input;
-    target->setFocus();
-}
-
 }  // namespace orvik

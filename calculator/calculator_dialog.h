@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include <QDialog>
-#include <QPointer>
 
 #include "calculator/calculator_controls.h"
 #include "calculator/core/calculation_history.h"
@@ -91,13 +90,8 @@ protected:
     void accept() override;
     void reject() override;
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
-    // Focus given to the window itself goes on to the control that held it
-    // when the window was last deactivated, or else to the input box.
-    void PassFocusOn();
-
     void ConnectCommands();
     void ConnectKeypad();
     void ConnectHistory();
@@ -132,7 +126,8 @@ private:
     void SwitchMultiLine();
     bool RouteKeyEvent(QKeyEvent& event);
     KeyContext CurrentKeyContext() const;
-    void RunKeyRoute(const KeyRoute& route);
+    void RunKeyRoute(const KeyRoute& route, const QKeyEvent& event);
+    void TypeIntoInput(const QKeyEvent& event);
 
     // Variable list.
     void InsertRememberedName();
@@ -151,7 +146,6 @@ private:
     UserPort& port_;
     CalculatorControls controls_;
     QString process_file_;
-    QPointer<QWidget> focus_at_deactivation_;
     CalculationHistory history_;
     bool initialised_ = false;  // the start-up process file has had its chance
     bool dms_display_ = false;  // 度° shows a degrees-minutes-seconds text

@@ -85,7 +85,9 @@ void CalculatorDialog::InsertKeypadText(int index)
     QTextCursor cursor = controls_.input->textCursor();
     const int start = cursor.selectionStart();
     cursor.insertText(text);
-    PassFocusOn();
+    // Typing goes on where the text went, not on the button that was
+    // clicked or that held the focus when a value prompt opened.
+    FocusInput();
     cursor.setPosition(start + CaretOffsetAfter(text));
     controls_.input->setTextCursor(cursor);
     controls_.input->ensureCursorVisible();

@@ -1,5 +1,6 @@
 #include "calculator/key_routing.h"
 
+#include <QList>
 #include <Qt>
 
 #include "calculator/keypad.h"
@@ -48,6 +49,12 @@ KeyRoute RouteToKeypad(QChar c, const KeyContext& context)
     return {KeyAction::Keypad, index, true};
 }
 
+// A typed character that the focused control cannot take would be lost.
+bool TakesNoText(KeyFocus focus)
+{
+    return focus == KeyFocus::VariableList || focus == KeyFocus::Other;
+}
+
 }  // namespace
 
 KeyRoute RouteKey(int key, const QString& text, bool command_modifier, const KeyContext& context)
@@ -72,9 +79,16 @@ KeyRoute RouteKey(int key, const QString& text, bool command_modifier, const Key
         if (enter)
             return RouteEnter(context);
     }
-    if (text.size() != 1)
+    if (text.isEmpty() || !QChar::isPrint(text.toUcs4().front()))
         return kPassOn;
-    return RouteToKeypad(text[0], context);
+    if (text.size() == 1) {
+        const KeyRoute keypad = RouteToKeypad(text[0], context);
+        if (keypad.consumed)
+            return keypad;
+    }
+    if (TakesNoText(context.focus))
+        return Consume(KeyAction::TypeIntoInput);
+    return kPassOn;
 }
 
 }  // namespace orvik

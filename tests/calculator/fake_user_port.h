@@ -11,7 +11,8 @@
 namespace orvik {
 
 // A scripted port: records what the program shows and asks, and answers
-// from prepared lists (No and Cancel once a list is used up).
+// from prepared lists (No and Cancel once a list is used up). Each exchange
+// briefly activates a stand-in window, as a real dialog would.
 class FakeUserPort : public UserPort {
 public:
     struct Prompt {
@@ -45,6 +46,7 @@ public:
     int RunDialog(QDialog& dialog) override;
 
 private:
+    static void StandInForDialog();
     QString ChooseFile(const QString& caption, const QString& directory, const QString& filter);
 };
 
