@@ -224,6 +224,7 @@ void ProcessFilesTest::StartUpFile_data()
     QTest::newRow("4 bytes") << u"ab.v"_s << u"r=2"_s;
     QTest::newRow("full path") << QString() << u"r=2"_s;
     QTest::newRow("3 bytes") << u"a.v"_s << QString();
+    QTest::newRow("directory") << u"folder.vek"_s << QString();  // no message either
 }
 
 // Relative names are read from the working directory.
@@ -235,6 +236,7 @@ void ProcessFilesTest::StartUpFile()
     const QString full = Write(u"start.vek"_s, bytes);
     Write(u"ab.v"_s, bytes);
     Write(u"a.v"_s, bytes);
+    QDir(home_->path()).mkdir(u"folder.vek"_s);
     WindowFixture f(argument.isEmpty() ? full : argument);
     QCOMPARE(f.Input().toPlainText(), shown);
     QCOMPARE(f.HistoryLine(1), shown.isEmpty() ? QString() : u"r*3"_s);
