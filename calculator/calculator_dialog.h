@@ -12,6 +12,7 @@
 #include "engine/number_format.h"
 
 class QKeyEvent;
+class QTextCursor;
 class QShowEvent;
 
 namespace orvik {
@@ -92,6 +93,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Inserts without the box's length check: showing a stored line.
+    void PutAtCaret(QTextCursor cursor, const QString& text);
+
     void ConnectCommands();
     void ConnectKeypad();
     void ConnectHistory();

@@ -7,6 +7,7 @@
 
 #include "calculator/calculator_dialog.h"
 #include "calculator/choice_list.h"
+#include "calculator/input_box.h"
 #include "calculator/name_pick_list.h"
 
 namespace orvik {
@@ -20,6 +21,8 @@ void CalculatorDialog::InsertFromList(ChoiceList& list, bool& cancelled, bool ca
     const QString text = cancelled ? QString() : list.currentText();
     cancelled = false;
     QTextCursor cursor = controls_.input->textCursor();
+    if (!controls_.input->Fits(cursor, text))
+        return;
     const int start = cursor.selectionStart();
     if (!text.isEmpty())
         cursor.insertText(text);

@@ -2,11 +2,13 @@
 // and the routing of typed keys.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "calculator/choice_list.h"
 #include "calculator/key_routing.h"
+#include "records/process_file.h"
 #include "window_fixture.h"
 
 Q_DECLARE_METATYPE(orvik::KeyContext)
@@ -35,6 +37,7 @@ private slots:
     void MultiLineEnter();
     void ArrowsReachTheHistory();
     void CommaIsTypedNormally();
+    void BoxRefusesTextBeyondItsLength();
 };
 
 void InputTest::KeypadInsertsAtCaret_data()
@@ -350,6 +353,34 @@ void InputTest::CommaIsTypedNormally()
     f.Input().setFocus();
     f.Type(u"log(2,8)"_s);
     QCOMPARE(f.Input().toPlainText(), u"log(2,8)"_s);
+}
+
+// A pasted megabyte would keep the window busy laying it out.
+void InputTest::BoxRefusesTextBeyondItsLength()
+{
+    const qsizetype max = kProcessFileLineMax;
+    const QString refused = u"计算式太长,书写框中最多只能有2998个字节"_s;
+    WindowFixture f;
+    f.SetInput(QString(max - 3, u'1') + u'\n');  // a line break takes two bytes
+    f.Input().setFocus();
+    QApplication::clipboard()->setText(QString(2 * 1024 * 1024, u'1'));
+    f.Input().paste();
+    QCOMPARE(f.port.messages, QStringList{refused});
+    f.Click(id::kPi);  // two bytes
+    QCOMPARE(f.port.messages.size(), 2);
+    f.Type(u"1"_s);    // the last byte
+    f.Type(u"2+"_s);  // typed, the keypad
+    f.Click(id::kMultiLine);
+    f.Type(u"\r"_s);  // a line break
+    QCOMPARE(f.Input().toPlainText(), QString(max - 3, u'1') + u"\n1"_s);
+    QCOMPARE(f.port.messages, QStringList(5, refused));
+    QCOMPARE(f.HistoryLine(0).size(), max - 1);  // as the box shows it, LF for CR LF
+    f.Input().selectAll();
+    f.Input().paste();  // in place of the selection: too long still
+    QCOMPARE(f.port.messages.size(), 6);
+    QApplication::clipboard()->setText(u"x=2"_s);
+    f.Input().paste();
+    QCOMPARE(f.Input().toPlainText(), u"x=2"_s);
 }
 
 }  // namespace orvik

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/gbk_qt.h"
 #include "records/process_file.h"
 #include "window_fixture.h"
 
@@ -36,6 +37,7 @@ private slots:
     void ReadRefusals_data();
     void ReadRefusals();
     void UndefinedBytesSurviveAJump();
+    void LongLineIsCut();
     void StartUpFile_data();
     void StartUpFile();
 
@@ -215,6 +217,18 @@ void ProcessFilesTest::UndefinedBytesSurviveAJump()
     f.JumpTo(u"2"_s);
     f.JumpTo(u"1"_s);
     QCOMPARE(f.window.History().Line(0), std::string("a=\xFF" "1"));
+}
+
+// Two megabytes on one line: the window shows its start, not a frozen box.
+void ProcessFilesTest::LongLineIsCut()
+{
+    WindowFixture f;
+    const QByteArray line = "h=1" + QByteArray("+1").repeated(1 << 20);
+    f.port.chosen_files = {Write(u"long.vek"_s, Header() + "\r\n" + line + "\r\nend:")};
+    f.Click(id::kLoad);
+    QCOMPARE(f.port.messages, QStringList{FromGbk(kLinesCutMessage)});
+    QCOMPARE(f.Input().toPlainText().size(), qsizetype(kProcessFileLineMax));
+    QVERIFY(f.Input().toPlainText().startsWith(u"h=1+1+1"_s));
 }
 
 void ProcessFilesTest::StartUpFile_data()
