@@ -12,8 +12,8 @@
 #include "engine/number_format.h"
 
 class QKeyEvent;
-class QTextCursor;
 class QShowEvent;
+class QTextCursor;
 
 namespace orvik {
 

@@ -1,20 +1,22 @@
 #include "calculator/input_box.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include "calculator/key_routing.h"
 #include "platform/gbk_qt.h"
 
 namespace orvik {
 namespace {
 
-// What a key press puts into the box: its printable text, or a line break.
+// What a key press puts into the box: its text, or a line break.
 QString TypedText(const QKeyEvent& event)
 {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
         return QStringLiteral("\n");
-    const QString text = event.text();
-    return !text.isEmpty() && text[0].isPrint() ? text : QString();
+    return IsTypedText(event.text()) ? event.text() : QString();
 }
 
 }  // namespace
@@ -23,10 +25,13 @@ InputBox::InputBox(qsizetype max_bytes, QWidget* parent) : QPlainTextEdit(parent
 {
 }
 
+// An edit that does not lengthen the text always fits: a stored line shown
+// in the box may be longer than the bound (";" read back as line breaks).
 bool InputBox::Fits(const QTextCursor& at, const QString& text)
 {
-    const qsizetype kept = GbkLinesLength(toPlainText()) - GbkLinesLength(at.selectedText());
-    if (kept + GbkLinesLength(text) <= max_bytes_)
+    const qsizetype now = GbkLinesLength(toPlainText());
+    const qsizetype after = now - GbkLinesLength(at.selectedText()) + GbkLinesLength(text);
+    if (after <= std::max(now, max_bytes_))
         return true;
     emit TextRefused();
     return false;

@@ -1,6 +1,5 @@
 #include "calculator/key_routing.h"
 
-#include <QList>
 #include <Qt>
 
 #include "calculator/keypad.h"
@@ -57,6 +56,11 @@ bool TakesNoText(KeyFocus focus)
 
 }  // namespace
 
+bool IsTypedText(const QString& text)
+{
+    return !text.isEmpty() && text[0].category() != QChar::Other_Control;
+}
+
 KeyRoute RouteKey(int key, const QString& text, bool command_modifier, const KeyContext& context)
 {
     if (command_modifier)
@@ -79,7 +83,7 @@ KeyRoute RouteKey(int key, const QString& text, bool command_modifier, const Key
         if (enter)
             return RouteEnter(context);
     }
-    if (text.isEmpty() || !QChar::isPrint(text.toUcs4().front()))
+    if (!IsTypedText(text))
         return kPassOn;
     if (text.size() == 1) {
         const KeyRoute keypad = RouteToKeypad(text[0], context);

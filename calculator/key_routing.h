@@ -35,6 +35,10 @@ struct KeyRoute {
     bool consumed = false;  // the focused control never sees the key
 };
 
+// Whether a key's text is a character that a text box takes (no control
+// character such as Backspace, Tab or Escape).
+bool IsTypedText(const QString& text);
+
 // Decides what a key press does before the focused control gets it.
 // `key` is the Qt key code, `text` the typed character (empty for keys that
 // type nothing); keys with Ctrl, Alt or Meta are never routed.
