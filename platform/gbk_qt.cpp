@@ -27,6 +27,14 @@ std::optional<std::string> ToGbkLines(const QString& text)
     return ToGbk(crlf.replace(u'\n', u"\r\n"_s));
 }
 
+qsizetype GbkLinesLength(const QString& text)
+{
+    qsizetype bytes = 0;
+    for (const QChar c : text)
+        bytes += c.unicode() < 0x80 && c != u'\n' ? 1 : 2;
+    return bytes;
+}
+
 QString NotGbkMessage(const QString& text)
 {
     QString refused;

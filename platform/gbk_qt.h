@@ -18,6 +18,11 @@ std::optional<std::string> ToGbk(const QString& text);
 QString FromGbkLines(std::string_view gbk);
 std::optional<std::string> ToGbkLines(const QString& text);
 
+// The bytes of ToGbkLines(text), counted without converting: one for an
+// ASCII character, two for a line break and for every other character (a
+// character GBK lacks is refused when the text is converted).
+qsizetype GbkLinesLength(const QString& text);
+
 // The message for a text that ToGbk refused; it names the characters.
 QString NotGbkMessage(const QString& text);
 
