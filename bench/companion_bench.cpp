@@ -3,8 +3,10 @@
 // window shows a file and answers the keyboard.
 //
 // Usage: companion_bench [layout] [print] [show] [shape ...]
-// (no argument: everything). Run it offscreen or on a display.
+// (no argument: everything). Run it offscreen or on a display. Each figure
+// is the best of a few runs, as other work on the machine only adds time.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -46,18 +48,27 @@ std::string Gbk(const char* utf8)
     return orvik::Utf8ToGbk(utf8).value();
 }
 
-// About 136,000 lines of a calculation record, 10 MB of GBK with CR LF.
+constexpr int kRuns = 3;
+
+double Best(const std::function<double()>& run)
+{
+    double best = run();
+    for (int i = 1; i < kRuns; ++i)
+        best = std::min(best, run());
+    return best;
+}
+
+// About 138,000 lines of a calculation record, 10 MB of GBK with CR LF.
 std::string RecordText()
 {
     const std::string words = Gbk("齿轮分度圆直径 计算过程记录");
     std::string text;
     char line[128];
     for (int i = 0; text.size() < 10'000'000; ++i) {
-        std::snprintf(line, sizeof line, "%7d: d%d = m*z/cos(beta) = %.6f  ", i, i % 97,
-                      i * 1.2345678);
+        std::snprintf(line, sizeof line, "%6d: d%d = m*z/cos(b) = %.6f ", i, i % 97, i * 1.2345678);
         text += line;
         text += words;
-        text.append(static_cast<std::size_t>(i % 13), '.');
+        text.append(static_cast<std::size_t>(i % 7), '.');
         text += "\r\n";
     }
     return text;
@@ -129,8 +140,10 @@ void BenchLayout(const Shape& shape, const QString& dir)
 {
     const QString text = orvik::FromGbkLines(shape.make());
     std::vector<orvik::PageLines> pages;
-    const double seconds = LayOutAll(text, dir + "/layout.pdf", &pages);
-    std::printf("layout  %-24s %8.3f s  %6zu pages\n", shape.name, seconds, pages.size());
+    LayOutAll(text, dir + "/layout.pdf", &pages);
+    const double seconds = Best([&] { return LayOutAll(text, dir + "/layout.pdf", nullptr); });
+    std::printf("layout  %-24s %8.3f s  %6zu pages, %lld lines\n", shape.name, seconds, pages.size(),
+                static_cast<long long>(text.count(u'\n')));
 }
 
 // Qt's PDF writer alone: the same runs at the same places in the same font,
@@ -172,17 +185,13 @@ double DrawFloor(const std::string& gbk, const std::vector<orvik::PageLines>& pa
     });
 }
 
+// The two are timed by turns, so that other work on the machine weighs on both alike.
 void BenchPrint(const QString& dir)
 {
     const std::string gbk = RecordText();
     const QString text = orvik::FromGbkLines(gbk);
     orvik::CMainFrame frame;
     frame.View().SetText(text);
-    QPrinter printer(QPrinter::HighResolution);
-    PdfTo(printer, dir + "/print.pdf");
-    int printed = 0;
-    const double print = Time([&] { printed = frame.View().PrintDocument(printer); });
-
     std::vector<orvik::PageLines> pages;
     LayOutAll(text, dir + "/layout.pdf", &pages);
     QFont body_font;
@@ -191,7 +200,15 @@ void BenchPrint(const QString& dir)
         PdfTo(probe, dir + "/probe.pdf");
         body_font = orvik::MeasuredFont(QPainter(&probe).font());
     }
-    const double floor = DrawFloor(gbk, pages, body_font, dir + "/floor.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    PdfTo(printer, dir + "/print.pdf");
+    int printed = 0;
+    double print = 1e9;
+    double floor = 1e9;
+    for (int i = 0; i < kRuns; ++i) {
+        print = std::min(print, Time([&] { printed = frame.View().PrintDocument(printer); }));
+        floor = std::min(floor, DrawFloor(gbk, pages, body_font, dir + "/floor.pdf"));
+    }
     std::printf("print   record-10MB              %8.3f s  %6d pages; Qt alone %.3f s; ratio %.2f\n",
                 print, printed, floor, print / floor);
 }
@@ -224,15 +241,12 @@ void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QStrin
     QApplication::sendEvent(target, &release);
 }
 
-void BenchShow(const Shape& shape, const QString& dir)
+struct ShowTimes {
+    double shown, type, to_end, narrow;
+};
+
+ShowTimes ShowOnce(const QString& path)
 {
-    const QString path = dir + "/shown.txt";
-    {
-        QFile file(path);
-        const std::string bytes = shape.make();
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
-            qFatal("cannot write %s", qPrintable(path));
-    }
     const Clock::time_point start = Clock::now();
     orvik::CMainFrame frame;
     if (!frame.Document().OnOpenDocument(QFile::encodeName(path).toStdString()))
@@ -252,8 +266,26 @@ void BenchShow(const Shape& shape, const QString& dir)
     const double type = answer([&] { Key(&frame.View(), Qt::Key_A, Qt::NoModifier, "a"); });
     const double to_end = answer([&] { Key(&frame.View(), Qt::Key_End, Qt::ControlModifier); });
     const double narrow = answer([&] { frame.resize(frame.width() / 2, frame.height()); });
+    return {shown, type, to_end, narrow};
+}
+
+void BenchShow(const Shape& shape, const QString& dir)
+{
+    const QString path = dir + "/shown.txt";
+    {
+        QFile file(path);
+        const std::string bytes = shape.make();
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
+            qFatal("cannot write %s", qPrintable(path));
+    }
+    ShowTimes best = ShowOnce(path);
+    for (int i = 1; i < kRuns; ++i) {
+        const ShowTimes run = ShowOnce(path);
+        best = {std::min(best.shown, run.shown), std::min(best.type, run.type), std::min(best.to_end, run.to_end),
+                std::min(best.narrow, run.narrow)};
+    }
     std::printf("show    %-24s %8.3f s; key %.3f s, to the end %.3f s, narrower %.3f s\n", shape.name,
-                shown, type, to_end, narrow);
+                best.shown, best.type, best.to_end, best.narrow);
 }
 
 bool Wanted(const QStringList& arguments, const QString& what)

@@ -22,6 +22,7 @@ public:
     void Record(TextEdit edit, bool typed);
     // The newest edit, taken off the history; nullopt when there is none.
     std::optional<TextEdit> TakeLast();
+    bool CanUndo() const { return !edits_.empty(); }
     void Clear();
 
 private:

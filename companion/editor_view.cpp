@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScrollBar>
@@ -137,7 +138,7 @@ void EditorView::Cut()
     if (!HasSelection())
         return;
     Copy();
-    ReplaceSelection(u"", false);
+    DeleteSelection();
 }
 
 void EditorView::Copy()
@@ -356,7 +357,7 @@ void EditorView::DeleteOr(Step step)
 {
     if (!HasSelection())
         anchor_ = StepFrom(step).pos;
-    ReplaceSelection(u"", false);
+    DeleteSelection();
 }
 
 EditorView::Place EditorView::StepFrom(Step step) const
@@ -470,6 +471,33 @@ void EditorView::mouseDoubleClickEvent(QMouseEvent* event)
         return QAbstractScrollArea::mouseDoubleClickEvent(event);
     const auto [first, last] = WordAround(text_.Text(), PlaceAt(event->position().toPoint()).pos);
     Select(first, {last, text_.LineOf(last)});
+}
+
+void EditorView::contextMenuEvent(QContextMenuEvent* event)
+{
+    EditMenu()->exec(event->globalPos());
+}
+
+std::unique_ptr<QMenu> EditorView::EditMenu()
+{
+    auto menu = std::make_unique<QMenu>(this);
+    const auto add = [&](const QString& text, bool enabled, void (EditorView::*command)()) {
+        menu->addAction(text, this, command)->setEnabled(enabled);
+    };
+    add(QStringLiteral("撤消(&U)"), history_.CanUndo(), &EditorView::Undo);
+    menu->addSeparator();
+    add(QStringLiteral("剪切(&T)"), HasSelection(), &EditorView::Cut);
+    add(QStringLiteral("复制(&C)"), HasSelection(), &EditorView::Copy);
+    add(QStringLiteral("粘贴(&P)"), !QApplication::clipboard()->text().isEmpty(), &EditorView::Paste);
+    add(QStringLiteral("删除(&D)"), HasSelection(), &EditorView::DeleteSelection);
+    menu->addSeparator();
+    add(QStringLiteral("全选(&A)"), !text_.Text().empty(), &EditorView::SelectAll);
+    return menu;
+}
+
+void EditorView::DeleteSelection()
+{
+    ReplaceSelection(u"", false);
 }
 
 void EditorView::inputMethodEvent(QInputMethodEvent* event)

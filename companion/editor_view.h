@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QString>
 
+class QMenu;
+
 #include "companion/edit_history.h"
 #include "companion/qt_char_advances.h"
 #include "companion/wrapped_text.h"
@@ -41,6 +43,7 @@ public:
     void Copy();
     void Paste();
     void Undo();
+    void DeleteSelection();
 
     bool IsModified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
@@ -60,6 +63,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void focusInEvent(QFocusEvent* event) override;
@@ -76,6 +80,8 @@ private:
         std::size_t line;
     };
 
+    // The edit commands that a right click offers.
+    std::unique_ptr<QMenu> EditMenu();
     bool MoveByKey(const QKeyEvent* event);
     bool EditByKey(const QKeyEvent* event);
     Place StepFrom(Step step) const;
