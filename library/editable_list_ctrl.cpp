@@ -30,9 +30,10 @@ void SetReportStyle(QTableView& view)
     view.setEditTriggers(QAbstractItemView::NoEditTriggers);
     view.setWordWrap(false);
     view.verticalHeader()->hide();
-    view.verticalHeader()->setDefaultSectionSize(view.fontMetrics().height() + 8);
+    view.verticalHeader()->setDefaultSectionSize(view.fontMetrics().height() + 4);
     view.horizontalHeader()->setSectionsClickable(false);
     view.horizontalHeader()->setHighlightSections(false);
+    view.horizontalHeader()->setStretchLastSection(true);
 }
 
 // The box over the cell does the editing, not the view's own editors.

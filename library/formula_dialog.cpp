@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "library/core/library_paths.h"
 #include "library/editable_list_ctrl.h"
 #include "library/formula_tree_ctrl.h"
 #include "library/formula_variables_model.h"
@@ -26,10 +27,16 @@ namespace ids = id::formula;
 
 namespace {
 
-// The statements editor keeps its text off the frame on both sides.
+// The statements editor keeps its text off the frame on both sides, on
+// the white of the text.
 class StatementsEditor : public QPlainTextEdit {
 public:
-    explicit StatementsEditor(QWidget* parent) : QPlainTextEdit(parent) { setViewportMargins(10, 0, 10, 0); }
+    explicit StatementsEditor(QWidget* parent) : QPlainTextEdit(parent)
+    {
+        setViewportMargins(10, 0, 10, 0);
+        setBackgroundRole(QPalette::Base);
+        setAutoFillBackground(true);
+    }
 };
 
 }  // namespace
@@ -55,32 +62,33 @@ FormulaDialog::FormulaDialog(Engine& engine, UserPort& port, ProcessStart& start
 void FormulaDialog::CreateControls()
 {
     const DialogUnits units(font());
-    setFixedSize(units.Size(327, 247));
-    tree_->setGeometry(units.Rect(0, 0, 96, 247));
+    // A little wider than the lists need, so that the tree shows whole names.
+    setFixedSize(units.Size(347, 247));
+    tree_->setGeometry(units.Rect(0, 0, 116, 247));
     CreateLists(units);
 
     statements_editor_ = PlaceTextBox(new StatementsEditor(this), ids::kStatementsEditor, statements_->geometry());
     statements_editor_->setPlaceholderText(u"此处输入计算式"_s);
     definitions_editor_ = PlaceTextBox(new QPlainTextEdit(this), ids::kDefinitionsEditor, variables_->geometry());
     definitions_editor_->setPlaceholderText(u"需要输入变量的初值"_s);
-    (new QLabel(u"公式说明"_s, this))->setGeometry(units.Rect(214, 126, 60, 10));
-    description_ = PlaceTextBox(new QPlainTextEdit(this), ids::kDescription, units.Rect(214, 137, 111, 85));
+    (new QLabel(u"公式说明"_s, this))->setGeometry(units.Rect(234, 126, 60, 10));
+    description_ = PlaceTextBox(new QPlainTextEdit(this), ids::kDescription, units.Rect(234, 137, 111, 85));
     description_->setReadOnly(true);
     description_->show();
 
     letters_label_ = new QLabel(u"字符"_s, this);
-    letters_label_->setGeometry(units.Rect(100, 229, 18, 12));
+    letters_label_->setGeometry(units.Rect(120, 229, 18, 12));
     letters_ = new QComboBox(this);
     SetControlId(*letters_, ids::kLetters);
     letters_->addItems(GreekLetters());
     letters_->setMaxVisibleItems(16);
-    letters_->setGeometry(units.Rect(119, 227, 34, 15));
+    letters_->setGeometry(units.Rect(139, 227, 34, 15));
 
-    compute_ = AddButton(ids::kCompute, u"计算"_s, units.Rect(163, 227, 50, 15));
+    compute_ = AddButton(ids::kCompute, u"计算"_s, units.Rect(183, 227, 50, 15));
     compute_->setDefault(true);
-    print_ = AddButton(ids::kPrint, u"打印"_s, units.Rect(219, 227, 50, 15));
+    print_ = AddButton(ids::kPrint, u"打印"_s, units.Rect(239, 227, 50, 15));
     print_->setToolTip(u"将本次计算式及结果打印"_s);
-    save_ = AddButton(ids::kSaveResults, u"保存"_s, units.Rect(275, 227, 50, 15));
+    save_ = AddButton(ids::kSaveResults, u"保存"_s, units.Rect(295, 227, 50, 15));
     save_->setToolTip(u"将本次计算式及结果存入文件"_s);
     ShowEditors(false);
 }
@@ -93,7 +101,7 @@ void FormulaDialog::CreateLists(const DialogUnits& units)
     statements_->setHorizontalHeaderLabels({u"表达式"_s, u"结果"_s});
     statements_->setColumnWidth(0, 300);
     statements_->setColumnWidth(1, 100);
-    statements_->setGeometry(units.Rect(99, 2, 226, 120));
+    statements_->setGeometry(units.Rect(119, 2, 226, 120));
 
     variables_ = new EditableListCtrl(this);
     SetControlId(*variables_, ids::kVariables);
@@ -102,7 +110,7 @@ void FormulaDialog::CreateLists(const DialogUnits& units)
     variables_->setColumnWidth(0, 80);
     variables_->setColumnWidth(1, 100);
     variables_->SetColumnCount(2);
-    variables_->setGeometry(units.Rect(99, 126, 111, 96));
+    variables_->setGeometry(units.Rect(119, 126, 111, 96));
 }
 
 // Edit boxes take Enter as a line break; the letters go where the focus
@@ -154,6 +162,16 @@ void FormulaDialog::RunLibraryCommand(int id)
     case ids::kDelete: store_.Delete(editing); break;
     default: break;
     }
+}
+
+std::optional<std::string> FormulaDialog::SelectedFormulaFor(int command)
+{
+    if (store_.RefusedWhileEditing(command, editing_ != Editing::None))
+        return std::nullopt;
+    const LibraryItem item = tree_->SelectedItem();
+    if (!item.IsFormula())
+        return std::nullopt;
+    return FormulaFilePath(item);
 }
 
 bool FormulaDialog::eventFilter(QObject* watched, QEvent* event)

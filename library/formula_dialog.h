@@ -74,6 +74,10 @@ private:
     QPushButton* AddButton(int id, const QString& caption, const QRect& place);
     void ConnectCommands();
     void RunLibraryCommand(int id);
+    // The file of the selected formula for open or edit; nullopt when the
+    // command is refused while editing (after its message) or no formula
+    // is selected.
+    std::optional<std::string> SelectedFormulaFor(int command);
 
     // Computing (formula_dialog_calculation.cpp).
     void ShowStatements();

@@ -4,10 +4,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "library/core/library_paths.h"
 #include "library/editable_list_ctrl.h"
 #include "library/formula_dialog.h"
-#include "library/formula_tree_ctrl.h"
 #include "library/formula_variables_model.h"
 #include "platform/gbk_qt.h"
 #include "platform/user_port.h"
@@ -24,14 +22,10 @@ using namespace Qt::StringLiterals;
 // no formula counts as open, so the one shown before can be opened anew.
 void FormulaDialog::OpenFormula()
 {
-    if (store_.RefusedWhileEditing(id::formula::kOpenFormula, editing_ != Editing::None))
+    const std::optional<std::string> selected = SelectedFormulaFor(id::formula::kOpenFormula);
+    if (!selected || *selected == current_path_)
         return;
-    const LibraryItem item = tree_->SelectedItem();
-    if (!item.IsFormula())
-        return;
-    const std::string path = FormulaFilePath(item);
-    if (path == current_path_)
-        return;
+    const std::string path = *selected;
     variables_->HideEditBox();
     const FormulaSheet::OpenResult result = sheet_.Open(path);
     if (result.status == FormulaReadStatus::NotOpened)

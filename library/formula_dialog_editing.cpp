@@ -11,10 +11,8 @@
 #include <QTableWidget>
 
 #include "library/core/formula_file.h"
-#include "library/core/library_paths.h"
 #include "library/editable_list_ctrl.h"
 #include "library/formula_dialog.h"
-#include "library/formula_tree_ctrl.h"
 #include "library/formula_variables_model.h"
 #include "platform/gbk_qt.h"
 #include "platform/user_port.h"
@@ -72,12 +70,10 @@ void FormulaDialog::NewFormula()
 
 void FormulaDialog::EditFormula()
 {
-    if (store_.RefusedWhileEditing(id::formula::kEditFormula, editing_ != Editing::None))
+    const std::optional<std::string> selected = SelectedFormulaFor(id::formula::kEditFormula);
+    if (!selected)
         return;
-    const LibraryItem item = tree_->SelectedItem();
-    if (!item.IsFormula())
-        return;
-    current_path_ = FormulaFilePath(item);
+    current_path_ = *selected;
     BeginEditing(Editing::ExistingFormula, u"结束编辑"_s);
     EditReader reader(
         [this] {
@@ -129,10 +125,13 @@ bool FormulaDialog::EndEditing()
     const Editing ended = editing_;
     current_path_.clear();
     editing_ = Editing::None;
-    if (ended == Editing::NewFormula)
+    if (ended == Editing::NewFormula) {
+        // The lists still show the formula that was open; so does its description.
+        description_->setPlainText(FromGbkLines(sheet_.Description()));
         store_.Rebuild();
-    else
+    } else {
         OpenFormula();
+    }
     EnablePrinting();
     return true;
 }

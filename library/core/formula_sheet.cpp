@@ -85,10 +85,8 @@ FormulaSheet::OpenResult FormulaSheet::Open(const std::filesystem::path& path)
         result.messages.push_back(read.message);
     open_ = read.status == FormulaReadStatus::Complete;
     statements_ = open_ ? std::move(reader.statements) : std::vector<FormulaStatement>{};
-    if (open_) {
-        name_ = FormulaName(path);
-        description_ = std::move(reader.description);
-    }
+    name_ = open_ ? FormulaName(path) : std::string();
+    description_ = open_ ? std::move(reader.description) : std::string();
     // Rows stay those of the entries they stand for: after a failure the
     // definitions read before it, never the cells of entries cut off.
     if (reader.variables_began)

@@ -83,7 +83,10 @@ TEST_F(FormulaSheetTest, OpensComputesAndCutsBackToTheBaseCount)
     ASSERT_EQ(print.outputs.size(), 3u);
     EXPECT_EQ(print.outputs[2].name, "big");
 
-    // A second formula replaces the first one's variables, not those from before.
+    // A file that cannot be read changes nothing; a second formula replaces
+    // the first one's variables, not those from before.
+    EXPECT_EQ(sheet.Open(dir_ / "missing.tfl").status, FormulaReadStatus::NotOpened);
+    EXPECT_EQ(sheet.RowCount(), 6);
     ASSERT_EQ(sheet.Open(Write("b.tfl", "a=1\r\n", "q=a\r\n")).status, FormulaReadStatus::Complete);
     EXPECT_EQ(table_.Count(), 2);
     EXPECT_EQ(sheet.Statements().size(), 1u);
@@ -120,24 +123,6 @@ TEST_F(FormulaSheetTest, InputsPastTheTableAreLeftOutWithOneMessage)
     EXPECT_EQ(result.messages[0], messages::kTooManyVariables);
     EXPECT_EQ(table_.Count(), VariableTable::kCapacity);
     EXPECT_EQ(sheet.RowCount(), 2);
-}
-
-TEST_F(FormulaSheetTest, AFailedReadShowsTheEntriesItMadeAndAMissingFileNothing)
-{
-    FormulaSheet sheet(*engine_);
-    ASSERT_EQ(sheet.Open(Write("f.tfl", "a=1\r\nb=2\r\n", "r=a\r\n")).status, FormulaReadStatus::Complete);
-    EXPECT_EQ(sheet.Open(dir_ / "missing.tfl").status, FormulaReadStatus::NotOpened);
-    EXPECT_EQ(sheet.RowCount(), 2);
-    EXPECT_TRUE(sheet.IsOpen());
-
-    const FormulaSheet::OpenResult failed = sheet.Open(Write("g.tfl", "x=5\r\nno equals\r\n", ""));
-    EXPECT_EQ(failed.status, FormulaReadStatus::Failed);
-    ASSERT_EQ(failed.messages.size(), 1u);
-    EXPECT_EQ(failed.messages[0], kFormulaDefinitionMessage);
-    EXPECT_FALSE(sheet.IsOpen());
-    EXPECT_TRUE(sheet.Statements().empty());
-    ASSERT_EQ(sheet.RowCount(), 1);
-    EXPECT_EQ(sheet.RowName(0), "x");
 }
 
 }  // namespace
