@@ -93,6 +93,8 @@ public:
     void PrintAllLines();
     // 过程: the process log window, one at a time.
     void ShowProcessLog();
+    // 公式计算: runs the formula dialog.
+    void OpenFormulaDialog();
     // Programs (the print companion) start through `start` from now on.
     void UseProcessStart(ProcessStart& start) { process_start_ = &start; }
 

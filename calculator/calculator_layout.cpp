@@ -19,7 +19,7 @@
 #include "calculator/keypad.h"
 #include "calculator/name_pick_list.h"
 #include "platform/control_id.h"
-#include "platform/gbk_qt.h"
+#include "platform/greek_letters.h"
 #include "platform/program_style.h"
 #include "records/process_file.h"
 #include "resources/control_ids.h"
@@ -39,19 +39,6 @@ const QStringList kFunctionItems = {
     u"dtor()"_s, u"rtod()"_s, u"_min()"_s, u"_max()"_s, u"x%y"_s, u"_P()"_s,
     u"_C()"_s, u"neg()"_s, u"or()"_s, u"xor()"_s, u"and()"_s,
 };
-
-// The Greek letters of the symbol list, lower case then upper case, as the
-// stored text has them (GBK A6C1-A6D8, A6A1-A6B8).
-QStringList GreekLetters()
-{
-    QStringList letters;
-    for (const unsigned char first : {0xC1, 0xA1})
-        for (int i = 0; i < 24; ++i) {
-            const char gbk[] = {'\xA6', static_cast<char>(first + i)};
-            letters << FromGbk(std::string_view(gbk, 2));
-        }
-    return letters;
-}
 
 // Keypad buttons show what they insert; two editing keys sit among them.
 QString KeyCaption(int id)
@@ -139,7 +126,6 @@ QMenuBar* Builder::Menu()
     SetControlId(*c_.save_as_formula_action, id::kSaveAsFormula);
     SetControlId(*c_.about_action, id::kAbout);
     SetControlId(*c_.about_telvar_action, id::kAboutTelvar);
-    c_.formula_action->setEnabled(false);  // as its button
     return bar;
 }
 
@@ -309,9 +295,7 @@ QLayout* Builder::ToolsRow()
     SetControlId(*help, id::kHelp);
     SetControlId(*about, id::kAbout);
     row->addStretch(1);
-    QPushButton* formula = Button(id::kFormula, u"公式计算"_s);
-    formula->setEnabled(false);  // the formula library is not part of this build yet
-    row->addWidget(formula);
+    row->addWidget(Button(id::kFormula, u"公式计算"_s));
     row->addWidget(Button(id::kPlatformCalculator, u"calc.exe"_s));
     return row;
 }

@@ -35,11 +35,30 @@ CommandLine Invalid(std::string error)
     return result;
 }
 
+// The arguments that are not options: a formula's NAME=VALUE pairs, or else
+// the one process file.
+CommandLine WithPositional(CommandLine result, std::vector<std::string> positional)
+{
+    if (result.mode == CommandLine::Mode::Formula) {
+        for (const std::string& value : positional) {
+            if (value.find('=') == std::string::npos)
+                return Invalid("公式的输入应写成 变量名=值: " + value);
+        }
+        result.values = std::move(positional);
+    } else if (positional.size() > 1) {
+        return Invalid("只能给出一个计算过程文件");
+    } else if (!positional.empty()) {
+        result.file = positional.front();
+    }
+    return result;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(int argc, const char* const* argv)
 {
     CommandLine result;
+    std::vector<std::string> positional;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const bool has_value = i + 1 < argc;
@@ -62,15 +81,18 @@ CommandLine ParseCommandLine(int argc, const char* const* argv)
             result.text = argv[++i];
         } else if (arg == "--console") {
             result.mode = CommandLine::Mode::Console;
+        } else if (arg == "--formula") {
+            if (!has_value)
+                return Invalid("--formula 后面缺少公式文件");
+            result.mode = CommandLine::Mode::Formula;
+            result.file = argv[++i];
         } else if (arg.size() > 1 && arg[0] == '-') {
             return Invalid("不认识的选项: " + std::string(arg));
-        } else if (result.file.empty()) {
-            result.file = arg;
         } else {
-            return Invalid("只能给出一个计算过程文件");
+            positional.emplace_back(arg);
         }
     }
-    return result;
+    return WithPositional(std::move(result), std::move(positional));
 }
 
 }  // namespace orvik

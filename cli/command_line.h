@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/number_format.h"
 
@@ -12,12 +13,14 @@ struct CommandLine {
         Window,   // no console option: the calculator window (file = optional process file)
         Eval,     // --eval TEXT / -e TEXT
         Console,  // --console
+        Formula,  // --formula FILE [NAME=VALUE ...]
         Help,     // --help / -h
         Invalid,  // unusable arguments; error holds the reason
     };
     Mode mode = Mode::Window;
     std::string text;   // Eval: the statement text (UTF-8)
-    std::string file;   // Window: the process file to read at start-up
+    std::string file;   // Window: the process file to read at start-up; Formula: the formula file
+    std::vector<std::string> values;  // Formula: the NAME=VALUE arguments (UTF-8)
     std::string error;  // Invalid: what was wrong (UTF-8)
     bool radians = false;
     Radix radix = Radix::Decimal;
@@ -26,9 +29,12 @@ struct CommandLine {
 
 CommandLine ParseCommandLine(int argc, const char* const* argv);
 
-// Runs the console front-end for Eval, Console, Help and Invalid (and for
+// Runs the console front-end for Eval, Console, Formula, Help and Invalid (and for
 // Window when there is no display: it then reads statements from stdin).
 // Returns the process exit status.
 int RunConsoleFrontEnd(const CommandLine& command_line);
+
+// --formula: computes a formula file as the formula dialog does.
+int RunFormulaCommand(const CommandLine& command_line);
 
 }  // namespace orvik

@@ -19,11 +19,16 @@ namespace {
 
 constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek]
 
-不带 --eval 或 --console 时打开计算器窗口 (没有图形显示时改用控制台)。
+不带 --eval、--console 或 --formula 时打开计算器窗口 (没有图形显示时改用控制台)。
 
   -e, --eval 计算式     计算一次并输出结果 (与窗口的"＝"相同), 退出码 0
       --console         从标准输入逐行读入计算式, 每行输出一个结果; 变量保留, 空行跳过
                         (在终端上可以编辑输入行, ↑↓ 调出本次输入过的行, Ctrl-D 结束)
+      --formula 公式文件.tfl [变量名=值 ...]
+                        像公式计算窗口一样计算一个公式: 每个 变量名=值 如同在该输入
+                        变量的"值"格中输入值并按回车 (值可以是计算式), 然后计算一次;
+                        每个计算式输出一行 "计算式<Tab>结果", 再每个变量一行
+                        "变量名<Tab>值"。读公式出错时退出码 1, 变量名不是公式的输入时 2
       --radians         三角函数使用弧度 (默认为角度)
       --radix B|O|D|H   结果显示为二、八、十或十六进制 (默认 D)
       --bytes 1|2|4|8   二、八、十六进制显示的字节长 (默认 4)
@@ -36,6 +41,7 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
 
 例:  orvik -e "r=(3^2+4^2)^0.5"          输出 5.000000000000
      orvik --radix H -e "255"            输出 0xFF
+     orvik --formula vekf/齿轮/标准直齿圆柱齿轮几何尺寸.tfl m=3 z=25
 )";
 
 // The engine and its console: results on standard output, messages on
@@ -110,6 +116,8 @@ int RunConsoleFrontEnd(const CommandLine& command_line)
     case CommandLine::Mode::Invalid:
         std::cerr << "orvik: " << command_line.error << "\n(orvik --help 显示用法)\n";
         return 2;
+    case CommandLine::Mode::Formula:
+        return RunFormulaCommand(command_line);
     case CommandLine::Mode::Eval: {
         ConsoleSession session(command_line, false);
         return session.EvaluateLine(command_line.text) ? 0 : 1;

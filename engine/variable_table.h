@@ -43,6 +43,13 @@ public:
     int Append(std::string_view name, double value, char entry_origin);
 
     void Clear() { count_ = 0; }
+    // Drops every entry from `count` on; a count above the present one
+    // changes nothing.
+    void CutBack(int count)
+    {
+        if (count >= 0 && count < count_)
+            count_ = count;
+    }
 
 private:
     VariableEntry entries_[kCapacity] = {};

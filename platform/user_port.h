@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 
 class QDialog;
@@ -22,6 +24,10 @@ public:
 
     // A question with OK and Cancel; true for OK.
     virtual bool AskOkCancel(const QString& question) = 0;
+
+    // A question with Yes, No and Cancel: true for Yes, false for No,
+    // nullopt for Cancel.
+    virtual std::optional<bool> AskYesNoCancel(const QString& question) = 0;
 
     // InputValueDialog: `prompt` read-only, `entry` the initial entry text
     // and, after OK (true), the user's text. Cancel leaves `entry` alone.

@@ -20,19 +20,30 @@ QWidget* DialogOwner()
     return QApplication::activeWindow();
 }
 
-// A question whose first button answers yes; the second, Esc and the close
-// box answer no.
-bool Ask(const QString& question, const QString& yes_text, QMessageBox::ButtonRole yes_role,
-         const QString& no_text, QMessageBox::ButtonRole no_role)
+struct Button {
+    QString text;
+    QMessageBox::ButtonRole role;
+};
+
+// A question whose first button is the default; Esc and the close box
+// answer with the last. The index of the button pressed.
+qsizetype Ask(const QString& question, std::initializer_list<Button> buttons)
 {
     QMessageBox box(QMessageBox::Question, QApplication::applicationName(), question,
                     QMessageBox::NoButton, DialogOwner());
-    QPushButton* yes = box.addButton(yes_text, yes_role);
-    box.addButton(no_text, no_role);
-    box.setDefaultButton(yes);
+    QList<QAbstractButton*> added;
+    for (const Button& button : buttons)
+        added << box.addButton(button.text, button.role);
+    box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+    box.setEscapeButton(added.last());
     box.exec();
-    return box.clickedButton() == yes;
+    const qsizetype pressed = added.indexOf(box.clickedButton());
+    return pressed < 0 ? added.size() - 1 : pressed;
 }
+
+const Button kYes{u"是(&Y)"_s, QMessageBox::YesRole};
+const Button kNo{u"否(&N)"_s, QMessageBox::NoRole};
+const Button kCancel{u"取消"_s, QMessageBox::RejectRole};
 
 }  // namespace
 
@@ -46,12 +57,18 @@ void WidgetUserPort::ShowMessage(const QString& text)
 
 bool WidgetUserPort::AskYesNo(const QString& question)
 {
-    return Ask(question, u"是(&Y)"_s, QMessageBox::YesRole, u"否(&N)"_s, QMessageBox::NoRole);
+    return Ask(question, {kYes, kNo}) == 0;
 }
 
 bool WidgetUserPort::AskOkCancel(const QString& question)
 {
-    return Ask(question, u"确定"_s, QMessageBox::AcceptRole, u"取消"_s, QMessageBox::RejectRole);
+    return Ask(question, {{u"确定"_s, QMessageBox::AcceptRole}, kCancel}) == 0;
+}
+
+std::optional<bool> WidgetUserPort::AskYesNoCancel(const QString& question)
+{
+    const qsizetype pressed = Ask(question, {kYes, kNo, kCancel});
+    return pressed == 2 ? std::nullopt : std::optional<bool>(pressed == 0);
 }
 
 bool WidgetUserPort::PromptValue(const QString& prompt, QString& entry)

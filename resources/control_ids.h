@@ -108,10 +108,22 @@ inline constexpr int kPrompt = 1001;
 inline constexpr int kEntry = 1002;
 }  // namespace input_value
 
-// The formula library: its tree (FormulaTreeCtrl) and the tree's context
-// menu 103, whose commands the formula dialog carries out.
+// The formula library: the formula dialog 146, its tree (FormulaTreeCtrl)
+// and the tree's context menu 103, whose commands the dialog carries out.
 namespace formula {
+inline constexpr int kDialog = 146;
+inline constexpr int kLetters = 1065;
+inline constexpr int kStatements = 1081;
 inline constexpr int kTree = 1082;
+inline constexpr int kVariables = 1083;
+inline constexpr int kDescription = 1084;
+inline constexpr int kCompute = 1087;
+inline constexpr int kPrint = 1088;
+inline constexpr int kDefinitionsEditor = 1090;
+inline constexpr int kStatementsEditor = 1091;
+inline constexpr int kSaveResults = 1092;
+// The variable list's box over the cell being edited.
+inline constexpr int kCellEditor = 101;
 inline constexpr int kLibraryMenu = 103;
 inline constexpr int kNewCategory = 32772;
 inline constexpr int kNewFormula = 57600;

@@ -37,6 +37,7 @@ private slots:
     void MessagesOfCommands_data();
     void MessagesOfCommands();
     void AboutFromButtonAndMenus();
+    void FormulaDialogFromButtonAndMenu();
     void HelpShowsTheBody_data();
     void HelpShowsTheBody();
     void HelpFileMissing();
@@ -179,7 +180,23 @@ void ShellTest::AboutFromButtonAndMenus()
     f.window.findChild<QAction*>(u"1049"_s)->trigger();
     f.window.findChild<QAction*>(u"16"_s)->trigger();
     QCOMPARE(f.port.dialogs, QStringList(3, u"关于 Ombrix"_s));
-    QVERIFY(!f.window.findChild<QAction*>(u"1088"_s)->isEnabled());
+}
+
+// Variables kept from the formula dialog show in the window's list.
+void ShellTest::FormulaDialogFromButtonAndMenu()
+{
+    WindowFixture f;
+    f.port.inspect_dialog = [&f](QDialog& dialog) {
+        f.engine->Variables().Append("w", 2, origin::kInput);
+        dialog.reject();
+    };
+    f.port.answers = {false, true};
+    f.Click(id::kFormula);
+    QCOMPARE(f.Variables().rowCount(), 0);
+    f.window.findChild<QAction*>(u"1088"_s)->trigger();
+    QCOMPARE(f.port.dialogs, QStringList(2, u"公式计算"_s));
+    QCOMPARE(f.Variables().rowCount(), 1);
+    QCOMPARE(f.Cell(0, 0), u"w"_s);
 }
 
 void ShellTest::HelpShowsTheBody_data()

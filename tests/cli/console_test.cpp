@@ -136,8 +136,43 @@ TEST(ConsoleTest, HelpDescribesEveryOption)
 {
     const ProcessResult run = RunOrvik({"--help"});
     EXPECT_EQ(run.status, 0);
-    for (const char* option : {"--eval", "--console", "--radians", "--radix", "--bytes", "--help"})
+    for (const char* option : {"--eval", "--console", "--formula", "--radians", "--radix", "--bytes", "--help"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
+}
+
+TEST(ConsoleTest, FormulaComputesAsTheFormulaDialogDoes)
+{
+    const std::string gear = std::string(ORVIK_STARTER_LIBRARY_DIR) + "/齿轮/标准直齿圆柱齿轮几何尺寸.tfl";
+    const ProcessResult run = RunOrvik({"--formula", gear, "m=3", "z=5*q"}, "5\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "q = ");
+    EXPECT_EQ(run.out,
+              "d=m*z\t=75.000000\ndb=d*cos(α)\t=70.476947\nda=d+2*ha*m\t=81.000000\n"
+              "df=d-2*(ha+c)*m\t=67.500000\np=π*m\t=9.424778\npb=p*cos(α)\t=8.856394\n"
+              "s=p/2\t=4.712389\nh=(2*ha+c)*m\t=6.750000\n"
+              "m\t3.000000\nz\t25.000000\nα\t20.000000\nha\t1.000000\nc\t0.250000\nq\t5.000000\n"
+              "d\t75.000000\ndb\t70.476947\nda\t81.000000\ndf\t67.500000\np\t9.424778\nπ\t3.141593\n"
+              "pb\t8.856394\ns\t4.712389\nh\t6.750000\n");
+
+    const std::filesystem::path broken = std::filesystem::temp_directory_path() / "orvik_cli_broken.tfl";
+    std::ofstream(broken, std::ios::binary) << "ORVIK_FILE\r\n[VAR_INIT]\r\nab\r\n";
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    } failures[] = {
+        {{"--formula", gear, "m=3", "d=1"}, 2, "orvik: d 不是这个公式的输入变量\n"},
+        {{"--formula", gear, "m"}, 2, "orvik: 公式的输入应写成 变量名=值: m\n(orvik --help 显示用法)\n"},
+        {{"--formula", "/nonexistent.tfl"}, 1, "orvik: 打不开公式文件 /nonexistent.tfl\n"},
+        {{"--formula", broken.string()}, 1, "公式中变量定义有错\n"},
+    };
+    for (const auto& c : failures) {
+        const ProcessResult failed = RunOrvik(c.args);
+        EXPECT_EQ(failed.status, c.status) << c.args.back();
+        EXPECT_EQ(failed.err, c.err);
+        EXPECT_EQ(failed.out, "");
+    }
+    std::filesystem::remove(broken);
 }
 
 }  // namespace

@@ -35,6 +35,7 @@ public:
     QList<FileChoice> file_choices;
 
     QList<bool> answers;                          // for AskYesNo and AskOkCancel
+    QList<std::optional<bool>> three_way_answers;  // for AskYesNoCancel; nullopt: Cancel
     QList<std::optional<QString>> prompt_answers;  // nullopt: Cancel
     QStringList chosen_files;                      // for the file dialogs; empty: Cancel
     std::function<void(QDialog&)> inspect_dialog;  // may press the dialog's OK
@@ -53,6 +54,12 @@ public:
     }
 
     bool AskOkCancel(const QString& question) override { return AskYesNo(question); }
+
+    std::optional<bool> AskYesNoCancel(const QString& question) override
+    {
+        questions << question;
+        return three_way_answers.isEmpty() ? std::nullopt : three_way_answers.takeFirst();
+    }
 
     bool PromptValue(const QString& prompt, QString& entry) override
     {

@@ -1,0 +1,97 @@
+// orvik --formula FILE.tfl [NAME=VALUE ...]: the formula dialog in one go.
+// Each NAME=VALUE is typed into the input's value cell and entered there;
+// then the formula is computed once and its statements and variables are
+// printed as the dialog shows them.
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/console_host.h"
+#include "cli/console_input.h"
+#include "cli/console_output.h"
+#include "engine/engine.h"
+#include "library/core/formula_sheet.h"
+#include "platform/gbk.h"
+
+namespace orvik {
+namespace {
+
+struct CellEntry {
+    int row;
+    std::string text;  // GBK
+};
+
+// The rows and texts of the NAME=VALUE arguments; nullopt after naming the
+// first one that is not an input of the formula or cannot be stored.
+std::optional<std::vector<CellEntry>> FindCells(const FormulaSheet& sheet,
+                                                const std::vector<std::string>& values,
+                                                ConsoleOutput& output)
+{
+    std::vector<CellEntry> cells;
+    for (const std::string& value : values) {
+        const size_t equals = value.find('=');
+        const std::string name = value.substr(0, equals);
+        const std::optional<std::string> gbk_name = Utf8ToGbk(name);
+        const int row = gbk_name ? sheet.FindInputRow(*gbk_name) : -1;
+        if (row < 0) {
+            output.WriteError("orvik: " + name + " 不是这个公式的输入变量\n");
+            return std::nullopt;
+        }
+        std::optional<std::string> text = Utf8ToGbk(value.substr(equals + 1));
+        if (!text) {
+            output.WriteError("orvik: " + name + " 的值中有无法用 GBK 表示的字符\n");
+            return std::nullopt;
+        }
+        cells.push_back({row, std::move(*text)});
+    }
+    return cells;
+}
+
+void WriteRow(ConsoleOutput& output, std::string_view left, std::string_view right)
+{
+    output.Write(GbkToUtf8(left));
+    output.Write("\t");
+    output.Write(GbkToUtf8(right));
+    output.Write("\n");
+}
+
+void PrintSheet(const FormulaSheet& sheet, ConsoleOutput& output)
+{
+    for (const FormulaStatement& statement : sheet.Statements())
+        WriteRow(output, statement.text, statement.result);
+    for (int row = 0; row < sheet.RowCount(); ++row)
+        WriteRow(output, sheet.RowName(row), sheet.Cell(row));
+}
+
+}  // namespace
+
+int RunFormulaCommand(const CommandLine& command_line)
+{
+    ConsoleOutput output;
+    PipedInput input(output);
+    ConsoleHost host(input, output);
+    auto engine = std::make_unique<Engine>(host);
+    engine->SetAngleMode(command_line.radians ? AngleMode::Radians : AngleMode::Degrees);
+    FormulaSheet sheet(*engine);
+    const FormulaSheet::OpenResult opened = sheet.Open(command_line.file);
+    if (opened.status == FormulaReadStatus::NotOpened) {
+        output.WriteError("orvik: 打不开公式文件 " + command_line.file + "\n");
+        return 1;
+    }
+    for (const std::string_view message : opened.messages)
+        host.ShowMessage(message);
+    if (opened.status != FormulaReadStatus::Complete)
+        return 1;
+    const std::optional<std::vector<CellEntry>> cells = FindCells(sheet, command_line.values, output);
+    if (!cells)
+        return 2;
+    for (const CellEntry& cell : *cells)
+        sheet.EnterValue(cell.row, cell.text);
+    sheet.Compute();
+    PrintSheet(sheet, output);
+    return 0;
+}
+
+}  // namespace orvik

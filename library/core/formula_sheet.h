@@ -1,0 +1,88 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "library/core/formula_file.h"
+#include "records/formula_print.h"
+
+namespace orvik {
+
+class Engine;
+
+// The calculation of the formula dialog without its widgets, shared by the
+// dialog and the console. The formula's variables are the engine's table
+// entries from the base count (the count when the sheet was made) on; the
+// variable list shows one row per entry, and each row's value cell is a
+// text that computing reads back. All texts are GBK.
+class FormulaSheet {
+public:
+    explicit FormulaSheet(Engine& engine);
+
+    int BaseCount() const { return base_count_; }
+    // The table holds entries made since the sheet was: the formula's
+    // variables and those its statements created.
+    bool HasNewVariables() const;
+
+    struct OpenResult {
+        FormulaReadStatus status = FormulaReadStatus::NotOpened;
+        // GBK messages to show with an OK button, in the order they arose.
+        std::vector<std::string_view> messages;
+    };
+
+    // The open read: the table is cut back to the base count when the
+    // variables begin, each definition becomes an input entry, the
+    // statements replace those shown. Inputs that the table has no room
+    // for are left out and named once by the 400-variable message. A file
+    // that cannot be opened changes nothing.
+    OpenResult Open(const std::filesystem::path& path);
+
+    // A formula was read completely; its name is the file name without
+    // ".tfl".
+    bool IsOpen() const { return open_; }
+    const std::string& Name() const { return name_; }
+    const std::string& Description() const { return description_; }
+
+    // The variable list.
+    int RowCount() const { return static_cast<int>(cells_.size()); }
+    std::string_view RowName(int row) const;
+    // Inputs may be typed into; computed variables are only shown.
+    bool IsInputRow(int row) const;
+    const std::string& Cell(int row) const { return cells_[row]; }
+    void SetCell(int row, std::string text) { cells_[row] = std::move(text); }
+    // Enter in a value cell: the text is evaluated as statements and the
+    // cell shows the value with six decimals.
+    void EnterValue(int row, std::string text);
+    // The first input row named `name`, or -1.
+    int FindInputRow(std::string_view name) const;
+
+    const std::vector<FormulaStatement>& Statements() const { return statements_; }
+    void ClearStatements() { statements_.clear(); }
+
+    // Every cell is read back into its entry, every statement evaluated in
+    // order and its result shown, and the rows shown afresh, now with the
+    // variables the statements created.
+    void Compute();
+
+    // The table back to the base count; the variable list becomes empty.
+    void CutBack();
+
+    // What printing and saving the shown calculation put on paper.
+    FormulaPrint Print() const;
+
+private:
+    // One row per table entry from the base count on, each showing its value.
+    void ShowRows();
+
+    Engine& engine_;
+    int base_count_;
+    std::vector<std::string> cells_;
+    std::vector<FormulaStatement> statements_;
+    std::string name_;
+    std::string description_;
+    bool open_ = false;
+};
+
+}  // namespace orvik

@@ -1,0 +1,214 @@
+// The formula dialog's controls and how its commands reach them; closing.
+#include "library/formula_dialog.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "library/core/library_paths.h"
+#include "library/editable_list_ctrl.h"
+#include "library/formula_tree_ctrl.h"
+#include "library/formula_variables_model.h"
+#include "platform/control_id.h"
+#include "platform/dialog_units.h"
+#include "platform/gbk_qt.h"
+#include "platform/greek_letters.h"
+#include "platform/user_port.h"
+#include "resources/control_ids.h"
+
+namespace orvik {
+
+using namespace Qt::StringLiterals;
+namespace ids = id::formula;
+
+namespace {
+
+// The statements editor keeps its text off the frame on both sides, on
+// the white of the text.
+class StatementsEditor : public QPlainTextEdit {
+public:
+    explicit StatementsEditor(QWidget* parent) : QPlainTextEdit(parent)
+    {
+        setViewportMargins(10, 0, 10, 0);
+        setBackgroundRole(QPalette::Base);
+        setAutoFillBackground(true);
+    }
+};
+
+}  // namespace
+
+FormulaDialog::FormulaDialog(Engine& engine, UserPort& port, ProcessStart& start, QWidget* parent,
+                             std::string library)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      engine_(engine),
+      port_(port),
+      start_(start),
+      sheet_(engine),
+      tree_(new FormulaTreeCtrl(this)),
+      store_(*tree_, port, std::move(library))
+{
+    SetControlId(*this, ids::kDialog);
+    setWindowTitle(u"公式计算"_s);
+    CreateControls();
+    ConnectCommands();
+    store_.Rebuild();
+    EnablePrinting();
+}
+
+void FormulaDialog::CreateControls()
+{
+    const DialogUnits units(font());
+    // A little wider than the lists need, so that the tree shows whole names.
+    setFixedSize(units.Size(347, 247));
+    tree_->setGeometry(units.Rect(0, 0, 116, 247));
+    CreateLists(units);
+
+    statements_editor_ = PlaceTextBox(new StatementsEditor(this), ids::kStatementsEditor, statements_->geometry());
+    statements_editor_->setPlaceholderText(u"此处输入计算式"_s);
+    definitions_editor_ = PlaceTextBox(new QPlainTextEdit(this), ids::kDefinitionsEditor, variables_->geometry());
+    definitions_editor_->setPlaceholderText(u"需要输入变量的初值"_s);
+    (new QLabel(u"公式说明"_s, this))->setGeometry(units.Rect(234, 126, 60, 10));
+    description_ = PlaceTextBox(new QPlainTextEdit(this), ids::kDescription, units.Rect(234, 137, 111, 85));
+    description_->setReadOnly(true);
+    description_->show();
+
+    letters_label_ = new QLabel(u"字符"_s, this);
+    letters_label_->setGeometry(units.Rect(120, 229, 18, 12));
+    letters_ = new QComboBox(this);
+    SetControlId(*letters_, ids::kLetters);
+    letters_->addItems(GreekLetters());
+    letters_->setMaxVisibleItems(16);
+    letters_->setGeometry(units.Rect(139, 227, 34, 15));
+
+    compute_ = AddButton(ids::kCompute, u"计算"_s, units.Rect(183, 227, 50, 15));
+    compute_->setDefault(true);
+    print_ = AddButton(ids::kPrint, u"打印"_s, units.Rect(239, 227, 50, 15));
+    print_->setToolTip(u"将本次计算式及结果打印"_s);
+    save_ = AddButton(ids::kSaveResults, u"保存"_s, units.Rect(295, 227, 50, 15));
+    save_->setToolTip(u"将本次计算式及结果存入文件"_s);
+    ShowEditors(false);
+}
+
+void FormulaDialog::CreateLists(const DialogUnits& units)
+{
+    statements_ = new QTableWidget(0, 2, this);
+    SetControlId(*statements_, ids::kStatements);
+    SetReportStyle(*statements_);
+    statements_->setHorizontalHeaderLabels({u"表达式"_s, u"结果"_s});
+    statements_->setColumnWidth(0, 300);
+    statements_->setColumnWidth(1, 100);
+    statements_->setGeometry(units.Rect(119, 2, 226, 120));
+
+    variables_ = new EditableListCtrl(this);
+    SetControlId(*variables_, ids::kVariables);
+    variables_model_ = new FormulaVariablesModel(sheet_, variables_);
+    variables_->setModel(variables_model_);
+    variables_->setColumnWidth(0, 80);
+    variables_->setColumnWidth(1, 100);
+    variables_->SetColumnCount(2);
+    variables_->setGeometry(units.Rect(119, 126, 111, 96));
+}
+
+// Edit boxes take Enter as a line break; the letters go where the focus
+// last was.
+QPlainTextEdit* FormulaDialog::PlaceTextBox(QPlainTextEdit* box, int id, const QRect& place)
+{
+    SetControlId(*box, id);
+    box->setGeometry(place);
+    box->installEventFilter(this);
+    box->hide();
+    return box;
+}
+
+QPushButton* FormulaDialog::AddButton(int id, const QString& caption, const QRect& place)
+{
+    auto* button = new QPushButton(caption, this);
+    SetControlId(*button, id);
+    button->setGeometry(place);
+    return button;
+}
+
+void FormulaDialog::ConnectCommands()
+{
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, &FormulaDialog::OpenFormula);
+    connect(tree_, &FormulaTreeCtrl::CommandChosen, this, &FormulaDialog::RunLibraryCommand);
+    connect(compute_, &QPushButton::clicked, this, [this] {
+        if (editing_ == Editing::None)
+            Compute();
+        else
+            EndEditing();
+    });
+    connect(print_, &QPushButton::clicked, this, &FormulaDialog::Print);
+    connect(save_, &QPushButton::clicked, this, &FormulaDialog::SaveResults);
+    connect(letters_, &QComboBox::activated, this, &FormulaDialog::InsertLetter);
+    connect(variables_, &EditableListCtrl::ValueEntered, this, &FormulaDialog::EnterValue);
+    connect(variables_, &EditableListCtrl::TextRefused, this,
+            [this](const QString& text) { port_.ShowMessage(NotGbkMessage(text)); });
+}
+
+void FormulaDialog::RunLibraryCommand(int id)
+{
+    const bool editing = editing_ != Editing::None;
+    switch (id) {
+    case ids::kNewCategory: store_.NewCategory(); break;
+    case ids::kNewFormula: NewFormula(); break;
+    case ids::kOpenFormula: OpenFormula(); break;
+    case ids::kEditFormula: EditFormula(); break;
+    case ids::kRename: store_.Rename(editing); break;
+    case ids::kDelete: store_.Delete(editing); break;
+    default: break;
+    }
+}
+
+std::optional<std::string> FormulaDialog::SelectedFormulaFor(int command)
+{
+    if (store_.RefusedWhileEditing(command, editing_ != Editing::None))
+        return std::nullopt;
+    const LibraryItem item = tree_->SelectedItem();
+    if (!item.IsFormula())
+        return std::nullopt;
+    return FormulaFilePath(item);
+}
+
+bool FormulaDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        for (QPlainTextEdit* box : {statements_editor_, definitions_editor_, description_}) {
+            if (watched == box)
+                insert_target_ = box;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FormulaDialog::InsertLetter(int index)
+{
+    if (index < 0 || !insert_target_)
+        return;
+    insert_target_->insertPlainText(letters_->itemText(index));
+    insert_target_->setFocus();
+    insert_target_->ensureCursorVisible();
+}
+
+// Esc and the close box. An edit in progress is ended with its question
+// first, so it is never dropped unasked.
+void FormulaDialog::reject()
+{
+    if (editing_ != Editing::None && !EndEditing())
+        return;
+    if (sheet_.HasNewVariables()) {
+        if (port_.AskYesNo(u"是否在自由计算时使用刚才用过的变量"_s))
+            emit VariablesKept();
+        else
+            sheet_.CutBack();
+    }
+    if (QWidget* parent = parentWidget())
+        parent->setFocus();
+    QDialog::reject();
+}
+
+}  // namespace orvik

@@ -1,0 +1,114 @@
+// Opening, computing, printing and saving the formula shown.
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "library/editable_list_ctrl.h"
+#include "library/formula_dialog.h"
+#include "library/formula_variables_model.h"
+#include "platform/gbk_qt.h"
+#include "platform/user_port.h"
+#include "records/companion_print.h"
+#include "records/print_choice_dialog.h"
+#include "records/process_file.h"
+#include "resources/control_ids.h"
+
+namespace orvik {
+
+using namespace Qt::StringLiterals;
+
+// The formula that is open already is not read again. After a failed read
+// no formula counts as open, so the one shown before can be opened anew.
+void FormulaDialog::OpenFormula()
+{
+    const std::optional<std::string> selected = SelectedFormulaFor(id::formula::kOpenFormula);
+    if (!selected || *selected == current_path_)
+        return;
+    const std::string path = *selected;
+    variables_->HideEditBox();
+    const FormulaSheet::OpenResult result = sheet_.Open(path);
+    if (result.status == FormulaReadStatus::NotOpened)
+        return;
+    ShowStatements();
+    ShowVariables();
+    if (result.status == FormulaReadStatus::Complete) {
+        description_->setPlainText(FromGbkLines(sheet_.Description()));
+        current_path_ = path;
+    } else {
+        current_path_.clear();
+    }
+    EnablePrinting();
+    ShowMessages(result);
+}
+
+void FormulaDialog::ShowMessages(const FormulaSheet::OpenResult& result)
+{
+    for (const std::string_view message : result.messages)
+        port_.ShowMessage(FromGbk(message));
+}
+
+void FormulaDialog::Compute()
+{
+    const int selected = variables_->SelectedRow();
+    sheet_.Compute();
+    ShowStatements();
+    ShowVariables();
+    if (selected >= 0 && selected < sheet_.RowCount())
+        variables_->SelectRow(selected);
+}
+
+void FormulaDialog::ShowStatements()
+{
+    const std::vector<FormulaStatement>& statements = sheet_.Statements();
+    statements_->setRowCount(static_cast<int>(statements.size()));
+    for (int row = 0; row < statements_->rowCount(); ++row) {
+        statements_->setItem(row, 0, new QTableWidgetItem(FromGbk(statements[row].text)));
+        statements_->setItem(row, 1, new QTableWidgetItem(FromGbk(statements[row].result)));
+    }
+}
+
+void FormulaDialog::ShowVariables()
+{
+    variables_model_->Reset();
+}
+
+void FormulaDialog::EnterValue(int row)
+{
+    sheet_.EnterValue(row, sheet_.Cell(row));
+    variables_model_->CellChanged(row);
+}
+
+void FormulaDialog::EnablePrinting()
+{
+    print_->setEnabled(sheet_.IsOpen());
+    save_->setEnabled(sheet_.IsOpen());
+}
+
+void FormulaDialog::Print()
+{
+    if (!sheet_.IsOpen())
+        return;
+    if (const std::optional<PrintChoice> choice = AskPrintChoice(port_, this))
+        PrintThroughCompanion(FormulaPrintText(sheet_.Print(), *choice), start_, port_);
+}
+
+// Every section goes into the file; one that cannot be written is named,
+// since silence after the save dialog would read as success.
+void FormulaDialog::SaveResults()
+{
+    if (!sheet_.IsOpen())
+        return;
+    const QString suggested = QFile::decodeName(JoinPath(DataDirectory(), "").c_str()) + FromGbk(sheet_.Name())
+                              + u".txt"_s;
+    const QString path = port_.ChooseFileToSave(u"将本次计算式及结果存入文件"_s, suggested,
+                                                u"文本文件 (*.txt);;所有文件 (*.*)"_s);
+    if (path.isEmpty())
+        return;
+    if (SaveFormulaText(QFile::encodeName(path).toStdString(), sheet_.Print()))
+        port_.ShowMessage(u"保存成功"_s);
+    else
+        port_.ShowMessage(FromGbk(kCannotOpenFileMessage));
+}
+
+}  // namespace orvik

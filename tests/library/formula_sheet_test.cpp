@@ -1,0 +1,129 @@
+// The formula dialog's calculation without widgets: value texts, the base
+// count and the cut-back, cells read back, and what is printed.
+#include "library/core/formula_sheet.h"
+
+#include <cmath>
+#include <fstream>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "engine/engine.h"
+#include "engine/engine_messages.h"
+#include "library/core/formula_values.h"
+#include "temporary_directory_test.h"
+#include "tests/engine/fake_host.h"
+
+namespace orvik {
+namespace {
+
+TEST(FormulaValuesTest, FixedUpToAMillionAndBelowTheTiniestMagnitudes)
+{
+    struct Case {
+        double v;
+        const char* value;
+        const char* result;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Case cases[] = {
+        {0.1234567, "0.123457", "=0.123457"},       {2.5e6, "2.500000E+006", "2.500000E+006"},
+        {5e-7, "5.000000E-007", "5.000000E-007"},   {0, "0.000000", "=0.000000"},
+        {3, "3.000000", "=3.000000"},               {1e7, "1.000000E+007", "1.000000E+007"},
+        {1e6, "1000000.000000", "=1000000.000000"}, {-1e-6, "-0.000001", "=-0.000001"},
+        {1e-100, "0.000000", "=0.000000"},          {-inf, "-INF", "-INF"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FormulaValueText(c.v), c.value) << c.v;
+        EXPECT_EQ(FormulaResultText(c.v), c.result) << c.v;
+    }
+}
+
+class FormulaSheetTest : public TemporaryDirectoryTest {
+protected:
+    std::filesystem::path Write(const std::string& name, const std::string& definitions,
+                                const std::string& statements)
+    {
+        const std::filesystem::path path = dir_ / name;
+        std::ofstream(path, std::ios::binary) << "ORVIK_FILE\r\n[VAR_INIT]\r\n" << definitions
+                                              << "[end]\r\n[EXPRESS]\r\n" << statements
+                                              << "[end]\r\n[COMMENT]\r\n说明\r\n[end]\r\n";
+        return path;
+    }
+
+    testing::FakeHost host_;
+    std::unique_ptr<Engine> engine_ = std::make_unique<Engine>(host_);
+    VariableTable& table_ = engine_->Variables();
+};
+
+TEST_F(FormulaSheetTest, OpensComputesAndCutsBackToTheBaseCount)
+{
+    table_.Append("x", 9, origin::kInput);  // free calculation before the dialog
+    FormulaSheet sheet(*engine_);
+    const auto gear = Write("齿轮.tfl", "m=2\r\nz=20\r\nk=0.1234567\r\n", "d=m*z\r\nr=k\r\nbig=d*1000000\r\n");
+    ASSERT_EQ(sheet.Open(gear).status, FormulaReadStatus::Complete);
+    EXPECT_EQ(sheet.Name(), "齿轮");
+    EXPECT_EQ(sheet.Description(), "说明\r\n");
+    ASSERT_EQ(sheet.RowCount(), 3);
+    EXPECT_EQ(sheet.Cell(2), "0.123457");
+    EXPECT_TRUE(sheet.IsInputRow(0));
+
+    sheet.SetCell(0, "3abc");  // atof: the leading number
+    sheet.Compute();
+    ASSERT_EQ(sheet.Statements().size(), 3u);
+    EXPECT_EQ(sheet.Statements()[0].result, "=60.000000");
+    EXPECT_EQ(sheet.Statements()[1].result, "=0.123457");  // through the shown text
+    EXPECT_EQ(sheet.Statements()[2].result, "6.000000E+007");
+    ASSERT_EQ(sheet.RowCount(), 6);
+    EXPECT_EQ(sheet.RowName(3), "d");
+    EXPECT_FALSE(sheet.IsInputRow(3));
+
+    const FormulaPrint print = sheet.Print();
+    ASSERT_EQ(print.inputs.size(), 3u);
+    EXPECT_EQ(print.inputs[0].value, 3);
+    ASSERT_EQ(print.outputs.size(), 3u);
+    EXPECT_EQ(print.outputs[2].name, "big");
+
+    // A file that cannot be read changes nothing; a second formula replaces
+    // the first one's variables, not those from before.
+    EXPECT_EQ(sheet.Open(dir_ / "missing.tfl").status, FormulaReadStatus::NotOpened);
+    EXPECT_EQ(sheet.RowCount(), 6);
+    ASSERT_EQ(sheet.Open(Write("b.tfl", "a=1\r\n", "q=a\r\n")).status, FormulaReadStatus::Complete);
+    EXPECT_EQ(table_.Count(), 2);
+    EXPECT_EQ(sheet.Statements().size(), 1u);
+    sheet.CutBack();
+    EXPECT_EQ(table_.Count(), 1);
+    EXPECT_FALSE(sheet.HasNewVariables());
+    EXPECT_FALSE(sheet.IsOpen());
+}
+
+TEST_F(FormulaSheetTest, EnterEvaluatesTheCellAndInfinitiesComeBack)
+{
+    FormulaSheet sheet(*engine_);
+    ASSERT_EQ(sheet.Open(Write("f.tfl", "a=1\r\nb=2\r\n", "r=a+b\r\n")).status, FormulaReadStatus::Complete);
+    sheet.EnterValue(0, "3 * 4");
+    EXPECT_EQ(sheet.Cell(0), "12.000000");
+    sheet.EnterValue(1, "n=1/0");  // makes a variable that has no row yet
+    EXPECT_EQ(sheet.Cell(1), "INF");
+    sheet.Compute();
+    EXPECT_EQ(sheet.Statements()[0].result, "INF");
+    EXPECT_EQ(sheet.RowName(2), "n");
+    EXPECT_EQ(sheet.Cell(2), "INF");
+    EXPECT_EQ(sheet.FindInputRow("b"), 1);
+    EXPECT_EQ(sheet.FindInputRow("r"), -1);  // computed, not an input
+}
+
+TEST_F(FormulaSheetTest, InputsPastTheTableAreLeftOutWithOneMessage)
+{
+    for (int i = 0; i < VariableTable::kCapacity - 2; ++i)
+        table_.Append(std::to_string(i), i, origin::kInput);
+    FormulaSheet sheet(*engine_);
+    const FormulaSheet::OpenResult result = sheet.Open(Write("f.tfl", "a=1\r\nb=2\r\nc=3\r\nd=4\r\n", "r=a\r\n"));
+    EXPECT_EQ(result.status, FormulaReadStatus::Complete);
+    ASSERT_EQ(result.messages.size(), 1u);
+    EXPECT_EQ(result.messages[0], messages::kTooManyVariables);
+    EXPECT_EQ(table_.Count(), VariableTable::kCapacity);
+    EXPECT_EQ(sheet.RowCount(), 2);
+}
+
+}  // namespace
+}  // namespace orvik
