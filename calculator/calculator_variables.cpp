@@ -22,8 +22,10 @@ void CalculatorDialog::RefreshVariableList()
     for (int i = 0; i < table.Count(); ++i) {
         const VariableEntry& entry = table[i];
         list.setItem(i, 0, new QTableWidgetItem(FromGbk(entry.Name())));
-        list.setItem(i, 1, new QTableWidgetItem(
-                               QString::fromStdString(FormatDecimal(entry.value, 1e10, 9))));
+        const QString value = QString::fromStdString(FormatDecimal(entry.value, 1e10, 9));
+        auto* value_item = new QTableWidgetItem(value);
+        value_item->setToolTip(value);  // the narrow column may cut it short
+        list.setItem(i, 1, value_item);
     }
 }
 

@@ -43,6 +43,7 @@ void VariablesTest::RowsFollowTheTable()
     for (int row = 0; row < 5; ++row) {
         QCOMPARE(f.Cell(row, 0), expected[row][0]);
         QCOMPARE(f.Cell(row, 1), expected[row][1]);
+        QCOMPARE(f.Variables().item(row, 1)->toolTip(), expected[row][1]);
     }
     f.SetInput(u"a=7"_s);
     f.Click(id::kEvaluate);
