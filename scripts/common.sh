@@ -7,6 +7,7 @@ ORVIK_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   fonts-noto-cjk
   libx11-dev qt6-translations-l10n
+  clang libclang-rt-14-dev
 )
 
 orvik_missing_packages() {
