@@ -54,6 +54,7 @@ CalculatorDialog::CalculatorDialog(Engine& engine, UserPort& port, QWidget* pare
     ConnectKeypad();
     ConnectHistory();
     ConnectShell();
+    ConnectRecords();
     FitToVisibleArea(*content);
 
     controls_.byte_length_label->hide();
@@ -77,7 +78,7 @@ void CalculatorDialog::ConnectCommands()
 {
     const CalculatorControls& c = controls_;
     auto button = [this](int id) { return FindControl<QAbstractButton>(*this, id); };
-    connect(button(id::kEvaluate), &QAbstractButton::clicked, this, &CalculatorDialog::EvaluateInput);
+    connect(button(id::kEvaluate), &QAbstractButton::clicked, this, &CalculatorDialog::EvaluateCommand);
     connect(c.radix, &QButtonGroup::idClicked, this, &CalculatorDialog::ChooseRadix);
     connect(c.byte_length, &QButtonGroup::idClicked, this, &CalculatorDialog::ChooseByteLength);
     connect(c.angle, &QButtonGroup::idClicked, this, &CalculatorDialog::ChooseAngleUnit);

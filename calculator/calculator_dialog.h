@@ -11,6 +11,8 @@
 #include "calculator/core/calculation_history.h"
 #include "calculator/key_routing.h"
 #include "engine/number_format.h"
+#include "platform/detached_process_start.h"
+#include "records/calculation_record.h"
 
 class QKeyEvent;
 class QShowEvent;
@@ -18,6 +20,7 @@ class QShowEvent;
 namespace orvik {
 
 class Engine;
+class ProcessLogWindow;
 class UserPort;
 
 // The calculator window (dialog 102): input and result boxes, keypad and
@@ -59,9 +62,11 @@ public:
     // holds characters that cannot be stored.
     std::optional<double> Evaluate(const QString& text);
 
-    // The evaluate command (＝, Space, Enter): shows the input box's value
-    // in the result box and rebuilds the variable list.
-    void EvaluateInput();
+    // Shows the input box's value in the result box and rebuilds the
+    // variable list; the value, or nullopt when nothing was evaluated.
+    std::optional<double> EvaluateInput();
+    // The evaluate command (＝, Space, Enter): EvaluateInput, recorded.
+    void EvaluateCommand();
     void RefreshVariableList();
 
     void InsertKeypadText(int index);
@@ -80,6 +85,15 @@ public:
     void SaveProcessFileCommand();
     void ReadProcessFileCommand();
     void RunProcessFileReader(const QString& path);
+
+    // Calculation records: one for each line that ＝ or ↓ evaluates.
+    const RecordCollection& Records() const { return records_; }
+    // 打印: recomputes every line and prints what the print choice asks for.
+    void PrintAllLines();
+    // 过程: the process log window, one at a time.
+    void ShowProcessLog();
+    // Programs (the print companion) start through `start` from now on.
+    void UseProcessStart(ProcessStart& start) { process_start_ = &start; }
 
 signals:
     // Up and Down keys routed to the history: previous line, next line.
@@ -116,10 +130,14 @@ private:
     // History.
     void MirrorInput();
     std::optional<std::string> ReadInputLine();
-    void EvaluateLeftLine(const HistoryStep& step);
+    double EvaluateLeftLine(const HistoryStep& step);
     void ShowLineNumber();
     void ShowArrowStates();
     void ShowGbkMessage(std::string_view gbk);
+
+    // Calculation records.
+    void ConnectRecords();
+    void AddRecord(int line_number, const std::string& statement, double value);
 
     // Angle unit.
     void ChooseAngleUnit(int id);
@@ -161,6 +179,10 @@ private:
     bool operator_seen_ = false;  // immediate mode: an operator was pressed before
     bool function_choice_cancelled_ = false;
     bool symbol_choice_cancelled_ = false;
+    RecordCollection records_;
+    DetachedProcessStart detached_start_;
+    ProcessStart* process_start_ = &detached_start_;
+    QPointer<ProcessLogWindow> process_log_;
 };
 
 }  // namespace orvik

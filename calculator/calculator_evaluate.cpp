@@ -23,14 +23,14 @@ QString Fixed2(double value)
 
 }  // namespace
 
-void CalculatorDialog::EvaluateInput()
+std::optional<double> CalculatorDialog::EvaluateInput()
 {
     const QString text = InputText();
     if (text.isEmpty())
-        return;
+        return std::nullopt;
     const std::optional<double> value = Evaluate(text);
     if (!value)
-        return;
+        return std::nullopt;
     last_result_ = *value;
     QString result = QString::fromStdString(FormatResult(*value, CurrentRadix(), byte_length_));
     if (ImmediateMode())
@@ -39,6 +39,7 @@ void CalculatorDialog::EvaluateInput()
         FocusInput();
     ShowResultText(result);
     RefreshVariableList();
+    return value;
 }
 
 // Decimal results go with an angle unit, integer ones with a byte length.

@@ -51,11 +51,12 @@ std::optional<std::string> CalculatorDialog::ReadInputLine()
 }
 
 // Leaving a line commits its assignments before the next line runs.
-void CalculatorDialog::EvaluateLeftLine(const HistoryStep& step)
+double CalculatorDialog::EvaluateLeftLine(const HistoryStep& step)
 {
     std::string copy = *step.evaluate;
-    engine_.EvaluateText(copy);
+    const double value = engine_.EvaluateText(copy);
     RefreshVariableList();
+    return value;
 }
 
 void CalculatorDialog::ShowLineNumber()
@@ -84,7 +85,7 @@ void CalculatorDialog::StepDown()
         ShowGbkMessage(step.message);
         return;
     }
-    EvaluateLeftLine(step);
+    AddRecord(history_.LineNumber() - 1, *step.evaluate, EvaluateLeftLine(step));
     ShowLineNumber();
     ShowInputText(FromGbkLines(history_.CurrentText()));
     ShowResultText(u"0"_s);

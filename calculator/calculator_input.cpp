@@ -111,7 +111,7 @@ void CalculatorDialog::RunKeyRoute(const KeyRoute& route)
     case KeyAction::None:
         break;
     case KeyAction::Evaluate:
-        EvaluateInput();
+        EvaluateCommand();
         break;
     case KeyAction::ImmediateBackspace:
         ImmediateBackspace();

@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "platform/port_engine_host.h"
 #include "platform/program_style.h"
+#include "platform/user_library.h"
 #include "platform/widget_user_port.h"
 
 namespace {
@@ -52,5 +53,6 @@ int main(int argc, char** argv)
         std::cerr << "orvik: 没有图形显示 (未设置 DISPLAY 或 WAYLAND_DISPLAY), 改用控制台计算\n";
         return orvik::RunConsoleFrontEnd(command_line);
     }
+    orvik::PrepareDataDirectory();
     return RunWindow(argc, argv, command_line);
 }

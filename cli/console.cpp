@@ -1,10 +1,17 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/command_line.h"
 #include "cli/console_host.h"
+#include "cli/console_input.h"
+#include "cli/console_output.h"
+#include "cli/line_editor.h"
 #include "engine/engine.h"
+#include "engine/quoted_text.h"
 #include "platform/gbk.h"
 
 namespace orvik {
@@ -16,6 +23,7 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
 
   -e, --eval 计算式     计算一次并输出结果 (与窗口的"＝"相同), 退出码 0
       --console         从标准输入逐行读入计算式, 每行输出一个结果; 变量保留, 空行跳过
+                        (在终端上可以编辑输入行, ↑↓ 调出本次输入过的行, Ctrl-D 结束)
       --radians         三角函数使用弧度 (默认为角度)
       --radix B|O|D|H   结果显示为二、八、十或十六进制 (默认 D)
       --bytes 1|2|4|8   二、八、十六进制显示的字节长 (默认 4)
@@ -30,11 +38,13 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
      orvik --radix H -e "255"            输出 0xFF
 )";
 
+// The engine and its console: results on standard output, messages on
+// standard error, lines from `input`.
 class ConsoleSession {
 public:
-    explicit ConsoleSession(const CommandLine& command_line)
-        : command_line_(command_line), host_(std::cin, std::cerr),
-          engine_(std::make_unique<Engine>(host_))
+    ConsoleSession(const CommandLine& command_line, bool line_editing)
+        : command_line_(command_line), input_(MakeInput(line_editing, output_)),
+          host_(*input_, output_), engine_(std::make_unique<Engine>(host_))
     {
         engine_->SetAngleMode(command_line.radians ? AngleMode::Radians : AngleMode::Degrees);
     }
@@ -45,31 +55,48 @@ public:
     {
         std::optional<std::string> text = Utf8ToGbk(utf8);
         if (!text) {
-            std::cerr << "计算式中有无法用 GBK 表示的字符: " << utf8 << '\n';
+            output_.WriteError("计算式中有无法用 GBK 表示的字符: " +
+                               QuoteText(utf8, TextEncoding::Utf8) + '\n');
             return false;
         }
         const double value = engine_->EvaluateText(*text);
-        std::cout << FormatResult(value, command_line_.radix, command_line_.byte_length) << '\n'
-                  << std::flush;
+        output_.Write(FormatResult(value, command_line_.radix, command_line_.byte_length));
+        output_.Write("\n");
         return true;
     }
 
+    // Evaluates every non-empty input line.
+    void Run()
+    {
+        std::string line;
+        while (input_->ReadLine(line)) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (!line.empty())
+                EvaluateLine(line);
+        }
+    }
+
 private:
+    static std::unique_ptr<ConsoleInput> MakeInput(bool line_editing, ConsoleOutput& output)
+    {
+        if (line_editing)
+            return std::make_unique<LineEditor>(output);
+        return std::make_unique<PipedInput>(output);
+    }
+
     const CommandLine& command_line_;
+    ConsoleOutput output_;
+    std::unique_ptr<ConsoleInput> input_;
     ConsoleHost host_;
     std::unique_ptr<Engine> engine_;
 };
 
-int RunConsole(ConsoleSession& session)
+// Someone typing at a terminal gets the line editor; pipes and files keep
+// their plain line-for-line output.
+bool AtTerminal()
 {
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty())
-            session.EvaluateLine(line);
-    }
-    return 0;
+    return ::isatty(STDIN_FILENO) && ::isatty(STDOUT_FILENO);
 }
 
 }  // namespace
@@ -84,12 +111,13 @@ int RunConsoleFrontEnd(const CommandLine& command_line)
         std::cerr << "orvik: " << command_line.error << "\n(orvik --help 显示用法)\n";
         return 2;
     case CommandLine::Mode::Eval: {
-        ConsoleSession session(command_line);
+        ConsoleSession session(command_line, false);
         return session.EvaluateLine(command_line.text) ? 0 : 1;
     }
     default: {
-        ConsoleSession session(command_line);
-        return RunConsole(session);
+        ConsoleSession session(command_line, AtTerminal());
+        session.Run();
+        return 0;
     }
     }
 }

@@ -1,24 +1,23 @@
 #include "cli/console_host.h"
 
-#include <istream>
-#include <ostream>
 #include <string>
 
+#include "cli/console_input.h"
+#include "cli/console_output.h"
 #include "platform/gbk.h"
 
 namespace orvik {
 
 void ConsoleHost::ShowMessage(std::string_view text)
 {
-    errors_ << GbkToUtf8(text) << '\n' << std::flush;
+    output_.WriteError(GbkToUtf8(text) + '\n');
 }
 
 bool ConsoleHost::PromptValue(std::string_view prompt, std::string& entry)
 {
-    errors_ << GbkToUtf8(prompt) << " = " << std::flush;
     std::string line;
-    if (!std::getline(input_, line)) {
-        errors_ << '\n';
+    if (!input_.Answer(GbkToUtf8(prompt) + " = ", line)) {
+        output_.WriteError("\n");
         return false;
     }
     // Only the leading number counts, and that is plain ASCII in either encoding.

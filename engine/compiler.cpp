@@ -9,6 +9,7 @@
 #include "engine/engine.h"
 #include "engine/engine_messages.h"
 #include "engine/number_text.h"
+#include "engine/quoted_text.h"
 
 namespace orvik {
 namespace {
@@ -25,6 +26,12 @@ bool IsRadixLetter(char c)
     return c == 'B' || c == 'O' || c == 'X' || c == 'b' || c == 'o' || c == 'x';
 }
 bool IsDegreeMarkTail(unsigned char c) { return c == 0xE3 || c == 0xE4 || c == 0xE5; }
+bool IsSign(char c) { return c == '+' || c == '-'; }
+// Characters that end an operand; the signs aside, none can begin one.
+bool IsOperatorCharacter(char c)
+{
+    return std::string_view(")*/%^,=<>&|").find(c) != std::string_view::npos;
+}
 
 // Reserved words: 1 "if", 2 "else", 3 "endif", 4 "fcys"; 0 for any other name.
 int FindKeyword(std::string_view name)
@@ -39,9 +46,10 @@ int FindKeyword(std::string_view name)
 
 // Own priorities, before the parenthesis depth is added.
 constexpr int32_t kPriorityFunction = 5;
-// A minus right after another operator negates the operand that follows, so
-// it binds tighter than * / % (3*-2 = -6), and tighter than ^ after a ^
-// (2^-1 = 0.5).
+// A negation reads as 0-operand. At the start and after "(" its minus is an
+// ordinary one (-2^2 = -4); after another operator it binds tighter than
+// * / % (3*-2 = -6), and tighter than ^ after a ^ (2^-1 = 0.5).
+constexpr int32_t kPriorityLeadingNegation = 1;
 constexpr int32_t kPriorityNegation = 4;
 constexpr int32_t kPriorityNegatedExponent = 6;
 
@@ -58,17 +66,30 @@ struct Engine::Scan {
     bool taken = false;              // the operand text has been copied
     bool ended_by_operator = false;  // an operator character ended the operand
     bool called = false;             // "(" directly after the operand text
-    bool resolved = false;           // x++ / x-- already gave the value
-    double resolved_value = 0;
-    int32_t minus_priority = 1;
+    bool value_known = false;        // x++, x-- or a negation gave the value
+    double known_value = 0;
+
+    // The operand text begins at `at`: "(" there opens parentheses, a digit
+    // or "." begins a number.
+    void Begin(const char* statement, int32_t at)
+    {
+        start = position = at;
+        leading_parenthesis = statement[at] == '(';
+        number_mode = IsDigit(statement[at]) || statement[at] == '.';
+    }
 };
+
+std::string Engine::StatementMessage(std::string_view statement, std::string_view ending)
+{
+    std::string text(messages::kStatement);
+    text.append(QuoteText(statement));
+    text.append(ending);
+    return text;
+}
 
 std::string Engine::StatementMessage(std::string_view ending) const
 {
-    std::string text(messages::kStatement);
-    text.append(source_);
-    text.append(ending);
-    return text;
+    return StatementMessage(std::string_view(source_, source_length_), ending);
 }
 
 int Engine::Refuse(const std::string& message)
@@ -117,16 +138,6 @@ bool Engine::SetOperator(Scan& scan, ScanOutput& out, OperatorCode code, int32_t
     return true;
 }
 
-bool Engine::InsertAtStatementStart(char c)
-{
-    if (statement_length_ + 1 >= static_cast<int32_t>(sizeof statement_))
-        return false;
-    std::memmove(statement_ + 1, statement_, statement_length_ + 1);
-    statement_[0] = c;
-    ++statement_length_;
-    return true;
-}
-
 bool Engine::AppendToStatement(char c)
 {
     if (statement_length_ + 1 >= static_cast<int32_t>(sizeof statement_))
@@ -136,22 +147,32 @@ bool Engine::AppendToStatement(char c)
     return true;
 }
 
-// A minus with no operand before it reads as "0-": the character before it
-// (an operator or "(" that has already been scanned) becomes the "0".
-bool Engine::ScanUnaryMinus(Scan& scan)
+// A run of signs with no operand before it (at the start, after "(" or
+// after another operator) belongs to the operand after it: each "-" negates
+// it, each "+" leaves it as it is. An odd number of minuses reads as
+// 0-operand; the "0" is this scan's operand.
+bool Engine::ScanSigns(Scan& scan, ScanOutput& out)
 {
-    int32_t p = scan.position;
-    if (p == 0) {
-        if (!InsertAtStatementStart('0'))
-            return RefuseScan(std::string(messages::kStatementTooLong));
-    } else {
-        const char before = statement_[p - 1];
-        if (before != '(')
-            scan.minus_priority = before == '^' ? kPriorityNegatedExponent : kPriorityNegation;
-        statement_[--p] = '0';
+    const int32_t first = scan.position;
+    int32_t end = first;
+    bool negative = false;
+    for (; end < statement_length_ && IsSign(statement_[end]); ++end)
+        negative ^= statement_[end] == '-';
+    if (end == statement_length_ || IsOperatorCharacter(statement_[end]))
+        return RefuseScan(StatementMessage(messages::kMissingOperand));
+    if (!negative) {
+        scan.Begin(statement_, end);
+        return true;
     }
-    scan.position = scan.start = p;
-    scan.number_mode = true;
+    const char before = first > 0 ? statement_[first - 1] : '(';
+    out.code = op::kSubtract;
+    out.priority = before == '(' ? kPriorityLeadingNegation
+        : before == '^'          ? kPriorityNegatedExponent
+                                 : kPriorityNegation;
+    scan.start = scan.position = end;
+    scan.value_known = true;
+    scan.known_value = 0;
+    scan.done = true;
     return true;
 }
 
@@ -164,7 +185,7 @@ bool Engine::ScanCompoundAssignment(Scan& scan, ScanOutput& out)
     if (!TakeText(scan, scan.position))
         return false;
     if (!AppendToStatement(')'))
-        return RefuseScan(std::string(messages::kStatementTooLong));
+        return RefuseScan(StatementMessage(messages::kStatementTooLong));
     statement_[scan.position + 1] = '(';
     out.code = op::kAssign;
     out.priority = -2;
@@ -173,40 +194,41 @@ bool Engine::ScanCompoundAssignment(Scan& scan, ScanOutput& out)
     return true;
 }
 
-bool Engine::ScanIncrement(Scan& scan, ScanOutput& out, char sign)
+// x++ and x--: the operand is the variable's value before the change.
+void Engine::ScanIncrement(Scan& scan, VariableEntry& variable, char sign)
 {
-    if (!TakeText(scan, scan.position))
-        return false;
-    const int index = variables_.FindVariable(std::string_view(token_text_, token_text_length_));
-    if (index < 0)  // 1--1: a binary sign; the second one is scanned on its own
-        return SetOperator(scan, out, sign == '+' ? op::kAdd : op::kSubtract, 1);
-    VariableEntry& entry = variables_[index];
-    scan.resolved = true;
-    scan.resolved_value = entry.value;
-    entry.value += sign == '+' ? 1 : -1;
+    scan.value_known = true;
+    scan.known_value = variable.value;
+    variable.value += sign == '+' ? 1 : -1;
     scan.position += 2;
-    return true;
 }
 
+// After an operand the first sign is the binary operator; the signs after it
+// belong to the next operand. Only a doubled sign right after a variable is
+// its post-increment or post-decrement instead.
 bool Engine::ScanPlusMinus(Scan& scan, ScanOutput& out)
 {
     const int32_t p = scan.position;
-    const char c = statement_[p];
-    if (c == '-' && (p == scan.start || statement_[p - 1] == '('))
-        return ScanUnaryMinus(scan);
+    if (p == scan.start)
+        return ScanSigns(scan, out);
+    if (!TakeText(scan, p))
+        return false;
     if (p == statement_length_ - 1) {  // a sign at the very end is ignored
-        if (!TakeText(scan, p))
-            return false;
         ++scan.position;
         return true;
     }
+    const char c = statement_[p];
     const char next = statement_[p + 1];
-    if (next == c)
-        return ScanIncrement(scan, out, c);
-    if (next == '=' && p != scan.start)
+    if (next == c && !scan.value_known) {
+        const int index = variables_.FindVariable(std::string_view(token_text_, token_text_length_));
+        if (index >= 0) {
+            ScanIncrement(scan, variables_[index], c);
+            return true;
+        }
+    }
+    if (next == '=')
         return ScanCompoundAssignment(scan, out);
-    return SetOperator(scan, out, c == '+' ? op::kAdd : op::kSubtract,
-                       c == '+' ? 1 : scan.minus_priority);
+    return SetOperator(scan, out, c == '+' ? op::kAdd : op::kSubtract, 1);
 }
 
 bool Engine::ScanOpenParenthesis(Scan& scan, ScanOutput& out)
@@ -218,9 +240,7 @@ bool Engine::ScanOpenParenthesis(Scan& scan, ScanOutput& out)
             ++depth_;
             ++p;
         }
-        scan.start = scan.position = p + 1;
-        scan.leading_parenthesis = false;
-        scan.number_mode = IsDigit(statement_[p + 1]) || statement_[p + 1] == '.';
+        scan.Begin(statement_, p + 1);
         return true;
     }
     // A name (or number) followed by "(": a function call. The next scan
@@ -339,10 +359,7 @@ int Engine::NextToken(ScanOutput& out)
     if (statement_length_ == 0)
         return scan::kError;
     Scan scan;
-    scan.start = scan.position = scan_position_;
-    const char first = statement_[scan.position];
-    scan.leading_parenthesis = first == '(';
-    scan.number_mode = IsDigit(first) || first == '.';
+    scan.Begin(statement_, scan_position_);
     out.code = -1;
     while (!scan.done && scan.position < statement_length_) {
         if (!ScanCharacter(scan, out))
@@ -367,20 +384,15 @@ int Engine::ClassifyOperand(Scan& scan, ScanOutput& out)
     const std::string_view text(token_text_, token_text_length_);
     // An operator with nothing after it (5*), or no operand at all (+=5, sin).
     if ((scan.ended_by_operator && scan.position >= statement_length_)
-        || (text.empty() && !scan.resolved))
+        || (text.empty() && !scan.value_known))
         return Refuse(StatementMessage(messages::kMissingOperand));
-    if (scan.resolved) {
-        if (scan.called)
-            return Refuse(StatementMessage(messages::kMissingOperator));
-        out.value = scan.resolved_value;
-        return EndOfOperand(scan);
-    }
-    if (IsDigit(text[0]) || text[0] == '.') {
+    // A value, not a variable: it can neither be called nor assigned to (x++=1).
+    if (scan.value_known || IsDigit(text[0]) || text[0] == '.') {
         if (scan.called)
             return Refuse(StatementMessage(messages::kMissingOperator));
         if (out.code == op::kAssign)
             return Refuse(StatementMessage(messages::kMisplacedAssignment));
-        out.value = ParseNumberLiteral(text);
+        out.value = scan.value_known ? scan.known_value : ParseNumberLiteral(text);
         return EndOfOperand(scan);
     }
     return ResolveName(scan, out, text);

@@ -85,14 +85,13 @@ private:
     bool ScanOpenParenthesis(Scan& scan, ScanOutput& out);
     bool ScanCloseParenthesis(Scan& scan);
     bool ScanPlusMinus(Scan& scan, ScanOutput& out);
-    bool ScanUnaryMinus(Scan& scan);
-    bool ScanIncrement(Scan& scan, ScanOutput& out, char sign);
+    bool ScanSigns(Scan& scan, ScanOutput& out);
+    void ScanIncrement(Scan& scan, VariableEntry& variable, char sign);
     bool ScanCompoundAssignment(Scan& scan, ScanOutput& out);
     bool ScanOtherCharacter(Scan& scan, ScanOutput& out);
     bool SetOperator(Scan& scan, ScanOutput& out, OperatorCode code, int32_t priority,
                      int32_t length = 1);
     bool TakeText(Scan& scan, int32_t end);
-    bool InsertAtStatementStart(char c);
     bool AppendToStatement(char c);
     int ClassifyOperand(Scan& scan, ScanOutput& out);
     int ResolveName(Scan& scan, ScanOutput& out, std::string_view name);
@@ -112,8 +111,10 @@ private:
     int Refuse(const std::string& message);
     bool RefuseScan(const std::string& message);
     int Fail();
-    // "计算式[<statement>" + ending.
+    // "计算式[<statement>" + ending, the statement as the user wrote it and
+    // cut short when it is long.
     std::string StatementMessage(std::string_view ending) const;
+    static std::string StatementMessage(std::string_view statement, std::string_view ending);
 
     // Evaluator (evaluator.cpp).
     void Push(double value);
@@ -129,9 +130,12 @@ private:
     VariableTable variables_;
     AngleMode angle_mode_ = AngleMode::Degrees;
 
-    char statement_[kStatementMax + 3] = {};  // room for the scanner's two rewrites
+    char statement_[kStatementMax + 2] = {};  // room for the ")" of a compound assignment
     int32_t statement_length_ = 0;
-    std::string_view source_;  // the statement as the user wrote it, for messages
+    // The statement as the user wrote it: messages quote it, not the
+    // scanner's rewrites of statement_.
+    char source_[kStatementMax + 1] = {};
+    int32_t source_length_ = 0;
 
     int32_t scan_position_ = 0;
     int32_t depth_ = 0;

@@ -12,10 +12,10 @@ inline constexpr std::string_view kTooManyVariables = "使用的变量数超过4
 inline constexpr std::string_view kInverseInvoluteNegative =
     "用于求渐开线反函数的值小于0，\n可能是给定参数不合理造成的或公式有不完善的地方";
 inline constexpr std::string_view kInverseInvoluteFailed = "渐开线反函数求解错误";
-inline constexpr std::string_view kStatementTooLong = "计算式太长,一个计算式不能超过1999个字节";
 
 // The statement is shown between kStatement and one of the endings below.
 inline constexpr std::string_view kStatement = "计算式[";
+inline constexpr std::string_view kStatementTooLong = "]太长,一个计算式不能超过1999个字节";
 inline constexpr std::string_view kMissingClose = "]中少了%d个')'号";
 inline constexpr std::string_view kMissingOpen = "]中少了%d个'('号";
 inline constexpr std::string_view kMissingOperand = "]中缺少运算数";

@@ -12,8 +12,14 @@
 namespace orvik {
 namespace {
 
+// Every text of a value goes through here, so infinities and NaN read the
+// same everywhere, whatever the sign bit of a NaN.
 std::string ToChars(double v, std::chars_format format, int precision)
 {
+    if (std::isnan(v))
+        return "NAN";
+    if (std::isinf(v))
+        return v < 0 ? "-INF" : "INF";
     char buffer[400];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, format, precision);
     return std::string(buffer, result.ptr);

@@ -4,6 +4,8 @@
 
 namespace orvik {
 
+// Every function here writes infinities as "INF" and "-INF" and NaN as "NAN".
+
 // "%.<decimals>f" without the C locale's say in the decimal point.
 std::string FormatFixed(double v, int decimals);
 

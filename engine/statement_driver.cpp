@@ -23,15 +23,15 @@ void StripBlanks(std::string& text)
 bool Engine::LoadStatement(std::string_view statement)
 {
     if (statement.size() > static_cast<size_t>(kStatementMax)) {
-        host_.ShowMessage(messages::kStatementTooLong);
+        host_.ShowMessage(StatementMessage(statement, messages::kStatementTooLong));
         return false;
     }
     std::memcpy(statement_, statement.data(), statement.size());
+    std::memcpy(source_, statement.data(), statement.size());
     statement_[statement.size()] = '\0';
-    statement_length_ = static_cast<int32_t>(statement.size());
+    statement_length_ = source_length_ = static_cast<int32_t>(statement.size());
     scan_position_ = 0;
     target_allowed_ = true;
-    source_ = statement;
     return true;
 }
 

@@ -49,6 +49,16 @@ private:
     iconv_t handle_;
 };
 
+// ASCII reads the same in both encodings and needs no converter.
+bool IsAscii(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 bool IsTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
 
@@ -62,6 +72,8 @@ std::size_t GbkCharLength(std::string_view text, std::size_t pos)
 
 std::optional<std::string> Utf8ToGbk(std::string_view utf8)
 {
+    if (IsAscii(utf8))
+        return std::string(utf8);
     thread_local Converter converter("GBK", "UTF-8");
     std::string out;
     out.reserve(utf8.size());
@@ -72,6 +84,8 @@ std::optional<std::string> Utf8ToGbk(std::string_view utf8)
 
 std::string GbkToUtf8(std::string_view gbk)
 {
+    if (IsAscii(gbk))
+        return std::string(gbk);
     thread_local Converter converter("UTF-8", "GBK");
     std::string out;
     out.reserve(gbk.size() * 3 / 2);

@@ -1,30 +1,75 @@
 #include "platform/program_directory.h"
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 namespace orvik {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* OrvikHome()
+{
+    const char* home = std::getenv("ORVIK_HOME");
+    return home && *home ? home : nullptr;
+}
+
+fs::path HomeDirectory()
+{
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    const passwd* user = getpwuid(getuid());
+    return user && user->pw_dir ? user->pw_dir : "";
+}
+
+}  // namespace
 
 std::string ProgramDirectory()
 {
-    if (const char* home = std::getenv("ORVIK_HOME"); home && *home)
+    if (const char* home = OrvikHome())
         return home;
     std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
     if (error)
-        return std::filesystem::current_path(error).string();
+        return fs::current_path(error).string();
     return program.parent_path().string();
+}
+
+std::string UserDataDirectory()
+{
+    // Only an absolute XDG_DATA_HOME counts; a relative one is to be ignored.
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const fs::path base = xdg && *xdg == '/' ? fs::path(xdg) : HomeDirectory() / ".local" / "share";
+    return (base / "orvik").string();
+}
+
+bool IsWritableDirectory(const std::string& directory)
+{
+    // The effective user decides, as it does for every file the program writes.
+    return faccessat(AT_FDCWD, directory.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+std::string DataDirectoryFor(const std::string& program_directory, bool writable)
+{
+    return writable ? program_directory : UserDataDirectory();
 }
 
 std::string DataDirectory()
 {
-    return ProgramDirectory();
+    if (const char* home = OrvikHome())
+        return home;
+    const std::string program = ProgramDirectory();
+    return DataDirectoryFor(program, IsWritableDirectory(program));
 }
 
 std::string LibraryDirectory()
 {
-    return (std::filesystem::path(DataDirectory()) / "vekf").string();
+    return (fs::path(DataDirectory()) / "vekf").string();
 }
 
 }  // namespace orvik

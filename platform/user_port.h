@@ -20,6 +20,9 @@ public:
     // A question with Yes and No; true for Yes.
     virtual bool AskYesNo(const QString& question) = 0;
 
+    // A question with OK and Cancel; true for OK.
+    virtual bool AskOkCancel(const QString& question) = 0;
+
     // InputValueDialog: `prompt` read-only, `entry` the initial entry text
     // and, after OK (true), the user's text. Cancel leaves `entry` alone.
     virtual bool PromptValue(const QString& prompt, QString& entry) = 0;

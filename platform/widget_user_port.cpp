@@ -20,6 +20,20 @@ QWidget* DialogOwner()
     return QApplication::activeWindow();
 }
 
+// A question whose first button answers yes; the second, Esc and the close
+// box answer no.
+bool Ask(const QString& question, const QString& yes_text, QMessageBox::ButtonRole yes_role,
+         const QString& no_text, QMessageBox::ButtonRole no_role)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), question,
+                    QMessageBox::NoButton, DialogOwner());
+    QPushButton* yes = box.addButton(yes_text, yes_role);
+    box.addButton(no_text, no_role);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 }  // namespace
 
 void WidgetUserPort::ShowMessage(const QString& text)
@@ -32,13 +46,12 @@ void WidgetUserPort::ShowMessage(const QString& text)
 
 bool WidgetUserPort::AskYesNo(const QString& question)
 {
-    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), question,
-                    QMessageBox::NoButton, DialogOwner());
-    QPushButton* yes = box.addButton(u"是(&Y)"_s, QMessageBox::YesRole);
-    box.addButton(u"否(&N)"_s, QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    box.exec();
-    return box.clickedButton() == yes;
+    return Ask(question, u"是(&Y)"_s, QMessageBox::YesRole, u"否(&N)"_s, QMessageBox::NoRole);
+}
+
+bool WidgetUserPort::AskOkCancel(const QString& question)
+{
+    return Ask(question, u"确定"_s, QMessageBox::AcceptRole, u"取消"_s, QMessageBox::RejectRole);
 }
 
 bool WidgetUserPort::PromptValue(const QString& prompt, QString& entry)

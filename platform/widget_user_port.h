@@ -10,6 +10,7 @@ class WidgetUserPort : public UserPort {
 public:
     void ShowMessage(const QString& text) override;
     bool AskYesNo(const QString& question) override;
+    bool AskOkCancel(const QString& question) override;
     bool PromptValue(const QString& prompt, QString& entry) override;
     QString ChooseFileToOpen(const QString& caption, const QString& directory,
                              const QString& filter) override;

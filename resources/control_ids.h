@@ -108,10 +108,42 @@ inline constexpr int kPrompt = 1001;
 inline constexpr int kEntry = 1002;
 }  // namespace input_value
 
+// The formula library: its tree (FormulaTreeCtrl) and the tree's context
+// menu 103, whose commands the formula dialog carries out.
+namespace formula {
+inline constexpr int kTree = 1082;
+inline constexpr int kLibraryMenu = 103;
+inline constexpr int kNewCategory = 32772;
+inline constexpr int kNewFormula = 57600;
+inline constexpr int kOpenFormula = 57601;
+inline constexpr int kEditFormula = 32774;
+inline constexpr int kDelete = 32771;
+inline constexpr int kRename = 32773;
+}  // namespace formula
+
 // HelpTextDialog, dialog 150.
 namespace help_text {
 inline constexpr int kDialog = 150;
 inline constexpr int kText = 1068;
 }  // namespace help_text
+
+// The process log window, dialog 151.
+namespace process_log {
+inline constexpr int kDialog = 151;
+inline constexpr int kText = 1094;
+inline constexpr int kPrint = 1003;
+inline constexpr int kSave = 1006;
+inline constexpr int kClear = 1008;
+inline constexpr int kReloadToday = 1009;
+inline constexpr int kOpenEarlier = 1010;
+}  // namespace process_log
+
+// The print-choice dialog, dialog 154.
+namespace print_choice {
+inline constexpr int kDialog = 154;
+inline constexpr int kInputs = 1096;
+inline constexpr int kProcess = 1003;
+inline constexpr int kOutputs = 1004;
+}  // namespace print_choice
 
 }  // namespace orvik::id

@@ -7,6 +7,8 @@ ORVIK_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   fonts-noto-cjk
   libx11-dev qt6-translations-l10n
+  libedit-dev
+  dpkg-dev file desktop-file-utils appstream shared-mime-info
   clang libclang-rt-14-dev
 )
 

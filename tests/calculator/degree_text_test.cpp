@@ -32,9 +32,9 @@ TEST(DegreeTextTest, DecimalDegreesToDms)
 
 TEST(DegreeTextTest, ValuesWithoutAnAngleStayReadable)
 {
-    EXPECT_EQ(DegreesToDmsText(INFINITY), "inf");
-    EXPECT_EQ(DegreesToDmsText(-INFINITY), "-inf");
-    EXPECT_EQ(DegreesToDmsText(NAN).find("°"), std::string::npos);
+    EXPECT_EQ(DegreesToDmsText(INFINITY), "INF");
+    EXPECT_EQ(DegreesToDmsText(-INFINITY), "-INF");
+    EXPECT_EQ(DegreesToDmsText(NAN), "NAN");
 }
 
 TEST(DegreeTextTest, WrittenAnglesToDecimalDegrees)

@@ -76,6 +76,8 @@ TEST(ConsoleTest, EvalPrintsWhatTheResultBoxWouldShow)
         {{"-e", "0"}, "", "0.000000E+000\n", ""},
         {{"-e", "10^31"}, "", "1.000000E+031\n", ""},
         {{"-e", "-2.5"}, "", "-2.500000000000\n", ""},
+        {{"-e", "0/0"}, "", "NAN\n", ""},
+        {{"-e", "-1/0"}, "", "-INF\n", ""},
         {{"--radix", "H", "-e", "255"}, "", "0xFF\n", ""},
         {{"--radix", "H", "--bytes", "8", "-e", "2^32"}, "", "0x100000000\n", ""},
         {{"--radix", "B", "--bytes", "1", "-e", "-1"}, "", "0B11111111\n", ""},
@@ -120,6 +122,7 @@ TEST(ConsoleTest, BadArgumentsAndTextGetClearErrors)
         {{"--eval"}, 2, "--eval"},
         {{"--frobnicate"}, 2, "--frobnicate"},
         {{"-e", "1+☃"}, 1, "GBK"},
+        {{"-e", "☃☃☃☃☃☃☃☃☃☃☃☃☃☃"}, 1, ": ☃☃☃☃☃☃☃☃☃☃☃☃☃...\n"},  // 13 fit in 40 bytes
     };
     for (const auto& c : cases) {
         const ProcessResult run = RunOrvik(c.args);

@@ -76,6 +76,27 @@ TEST_F(EngineTest, MinusAfterAnotherOperatorNegatesTheOperand)
     EXPECT_TRUE(host_.messages.empty());
 }
 
+TEST_F(EngineTest, RunsOfSignsAreABinaryOperatorThenNegations)
+{
+    Eval("x=5;y=2");
+    const Case cases[] = {
+        {"1++1", 2}, {"1++2", 3}, {"1++x", 6}, {"1---1", 0}, {"3---2", 1}, {"100^--.5+1", 11},
+        {"2+-+-3", 5}, {"1-+-+2", 3}, {"2*--3", 6}, {"2*-+-3", 6}, {"2*---3", -6}, {"6/-+-+3", 2},
+        {"2^-+-1", 2}, {"2^--1", 2}, {"2^---1", 0.5}, {"1+-2^2", -3}, {"1--2^2", 5},
+        {"(--2)", 2}, {"(-+-+2)", 2}, {"(---2)^2", 4}, {"---2^2", -4}, {"+2", 2}, {"(+2)", 2},
+        {"-+2", -2}, {"--(1+2)*2", 6}, {"-(1+2)*-3", 9}, {"5>--1", 1}, {"_max(-1,--2)", 2},
+        {"x+-y", 3}, {"x-+-y", 7}, {"x+-+-y", 7}, {"x*--y", 10}, {"x/-+y", -2.5}, {"x^-+-y", 25},
+        {"-x", -5}, {"--x", 5}, {"+-x", -5}, {"(-x)^y", 25}, {"-x^y", -25}, {"y^-x*4", 0.125},
+    };
+    ExpectCases(cases);
+    EXPECT_TRUE(host_.messages.empty()) << host_.messages.front();
+    // A doubled sign right after a variable stays its post-increment, once.
+    const Case increments[] = {{"x---y", 3}, {"x", 4}, {"x++++y", 6}, {"1++y++", 3}, {"x*y", 15}};
+    ExpectCases(increments);
+    EXPECT_EQ(Eval("x++=9"), 0);  // x's old value is no place to assign to
+    EXPECT_EQ(host_.messages, std::vector<std::string>{"计算式[x++=9]中只能在开头给一个变量赋值"});
+}
+
 TEST_F(EngineTest, NumberLiterals)
 {
     const Case cases[] = {
@@ -243,6 +264,9 @@ TEST_F(EngineTest, MalformedStatementsShowOneMessageAndYieldZero)
         {"1+else", 0, "计算式[1+else]中的else、endif、fcys只能用于公式文件,不能计算"},
         {"x=", 0, "计算式[x=]中缺少运算数"},
         {"()", 0, "计算式[()]中缺少运算数"},
+        {"-", 0, "计算式[-]中缺少运算数"},
+        {"5*-", 0, "计算式[5*-]中缺少运算数"},
+        {"2*-*3", 0, "计算式[2*-*3]中缺少运算数"},
     };
     for (const MessageCase& c : cases) {
         host_.messages.clear();
@@ -253,6 +277,27 @@ TEST_F(EngineTest, MalformedStatementsShowOneMessageAndYieldZero)
     EXPECT_TRUE(host_.prompts.empty());
     EXPECT_EQ(engine_->Variables().FindVariable("b"), -1);
     EXPECT_EQ(engine_->Variables().FindVariable("x"), -1);
+}
+
+TEST_F(EngineTest, MessagesQuoteTheStatementAsWrittenAndCutLongOnesShort)
+{
+    const std::string ones(40, '1');
+    const std::string open39 = std::string(1, '(').append(38, '1');
+    const std::pair<std::string, std::string> cases[] = {
+        {"(-1+2", "计算式[(-1+2]中少了1个')'号"},
+        {"sin()+(1", "计算式[sin()+(1]中少了1个')'号"},
+        {"z+=(1", "计算式[z+=(1]中少了1个')'号"},
+        {"_max(1)+" + ones, "计算式[_max(1)+" + ones.substr(8) + "...]中缺少运算数"},
+        {std::string(300, '2'), "计算式[" + std::string(40, '2') + "...]中有超过299个字节的数或变量名"},
+        // Never half a Chinese character: the one at bytes 40 and 41 is left out.
+        {open39 + "\xBD\xC7", "计算式[" + open39 + "...]中少了1个')'号"},
+    };
+    for (const auto& [text, message] : cases) {
+        host_.messages.clear();
+        Eval(text);
+        ASSERT_EQ(host_.messages.size(), 1u) << text;
+        EXPECT_EQ(host_.messages[0], message);
+    }
 }
 
 TEST_F(EngineTest, TrailingPlusIsIgnoredAndCommaYieldsTheLastValue)
@@ -279,7 +324,8 @@ TEST_F(EngineTest, InverseInvoluteErrors)
 TEST_F(EngineTest, LimitsAreRefusedNotOverrun)
 {
     EXPECT_EQ(Eval(std::string(2000, '1')), 0);
-    EXPECT_EQ(host_.messages.back(), "计算式太长,一个计算式不能超过1999个字节");
+    EXPECT_EQ(host_.messages.back(),
+              "计算式[" + std::string(40, '1') + "...]太长,一个计算式不能超过1999个字节");
     // Statements of the full 1999 bytes still take the scanner's rewrites.
     const std::string operand(299, '1');
     std::string longest = std::string("-").append(operand);

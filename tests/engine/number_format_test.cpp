@@ -49,7 +49,15 @@ TEST(FormatResultTest, NonFiniteValuesNeverBreakIntegerRadixes)
     EXPECT_EQ(FormatResult(INFINITY, Radix::Decimal, 4), "INF");
     EXPECT_EQ(FormatResult(-INFINITY, Radix::Hexadecimal, 4), "-INF");
     EXPECT_EQ(FormatResult(1e300, Radix::Hexadecimal, 4), "0x0");
-    EXPECT_FALSE(FormatResult(NAN, Radix::Binary, 8).empty());
+    EXPECT_EQ(FormatResult(NAN, Radix::Binary, 8), "NAN");
+}
+
+TEST(FormatTest, NonFiniteValuesReadTheSameInEveryForm)
+{
+    for (const auto& [v, text] : {std::pair{-NAN, "NAN"}, {INFINITY, "INF"}, {-INFINITY, "-INF"}}) {
+        for (const std::string& shown : {FormatFixed(v, 2), FormatScientific(v), FormatDecimal(v, 1e10, 9)})
+            EXPECT_EQ(shown, text) << v;  // -NAN: what 0/0 gives
+    }
 }
 
 TEST(FormatDecimalTest, VariableListRule)

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temporary_directory_test.h"
+
 
 namespace orvik {
 namespace {
@@ -19,30 +21,15 @@ namespace fs = std::filesystem;
 
 const std::string kHeader = "Haltor的计算器过程文件";
 
-class ProcessFileTest : public testing::Test {
+class ProcessFileTest : public TemporaryDirectoryTest {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "orvik-records-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     fs::path File() const { return dir_ / "steps.vek"; }
 
     void WriteRaw(const std::string& bytes) const
     {
         std::ofstream(File(), std::ios::binary) << bytes;
     }
-    std::string ReadRaw() const
-    {
-        std::ostringstream bytes;
-        bytes << std::ifstream(File(), std::ios::binary).rdbuf();
-        return bytes.str();
-    }
-
-    fs::path dir_;
+    std::string ReadRaw() const { return ReadBytes(File()); }
 };
 
 using Lines = std::vector<std::string>;

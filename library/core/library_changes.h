@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace orvik {
+
+// The outcome of a change to the library on disk.
+enum class LibraryChange {
+    Done,
+    NameTaken,  // something of the new name exists already; nothing changed
+    Failed,     // the file system refused; nothing changed
+};
+
+// Makes the category directory `path`.
+LibraryChange MakeCategory(const std::string& path);
+
+// Gives the file or directory `from` the name `to`. An existing `to` is
+// never replaced.
+LibraryChange RenameEntry(const std::string& from, const std::string& to);
+
+// Removes the formula file `path`; never a directory.
+bool RemoveFormulaFile(const std::string& path);
+
+}  // namespace orvik

@@ -1,0 +1,47 @@
+#include "records/calculation_record.h"
+
+#include "engine/number_format.h"
+
+namespace orvik {
+namespace {
+
+std::tm LocalTime(std::time_t time)
+{
+    std::tm local{};
+    localtime_r(&time, &local);
+    return local;
+}
+
+std::string FormatTime(std::time_t time)
+{
+    const std::tm local = LocalTime(time);
+    char buffer[64];
+    const size_t length = std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
+    return std::string(buffer, length);
+}
+
+bool SameDay(std::time_t a, std::time_t b)
+{
+    const std::tm x = LocalTime(a);
+    const std::tm y = LocalTime(b);
+    return x.tm_year == y.tm_year && x.tm_yday == y.tm_yday;
+}
+
+}  // namespace
+
+std::string RecordLine(const CalculationRecord& record)
+{
+    return "行号" + std::to_string(record.line_number) + "\t" + record.statement + " = "
+           + FormatFixed(record.value, 4) + "    时间" + FormatTime(record.time) + "\r\n";
+}
+
+std::string RecordsOfDay(std::span<const CalculationRecord> records, std::time_t today)
+{
+    std::string text;
+    for (const CalculationRecord& record : records)
+        if (SameDay(record.time, today))
+            text += RecordLine(record);
+    return text;
+}
+
+}  // namespace orvik

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree, unpacks it into a scratch
+# root and checks what a user and a desktop get from it: the program runs
+# from its installed place, keeps its data in the user's data directory when
+# the program directory is not the user's, and every desktop file passes its
+# validator.
+#   package_test.sh CPACK BUILD_DIR
+set -euo pipefail
+cpack=$1
+build_dir=$2
+
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$cpack" -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" \
+  || { cat "$work/cpack.log"; fail "cpack -G DEB"; }
+debs=("$work"/out/orvik_*_amd64.deb)
+[ -f "${debs[0]}" ] || fail "no orvik_<version>_amd64.deb in $work/out"
+root=$work/root
+dpkg-deb -x "${debs[0]}" "$root"
+program_dir=$root/usr/lib/orvik
+share=$root/usr/share
+
+# Layout: one program directory, reached through the link in bin.
+[ "$(readlink "$root/usr/bin/orvik")" = ../lib/orvik/orvik ] || fail "usr/bin/orvik is no link into lib/orvik"
+for file in orvik vekPrint.dll 计算器.txt; do
+  [ -f "$program_dir/$file" ] || fail "missing usr/lib/orvik/$file"
+done
+for file in applications/orvik.desktop metainfo/io.github.orvik.Orvik.metainfo.xml \
+    mime/packages/orvik.xml man/man1/orvik.1.gz icons/hicolor/48x48/apps/orvik.png \
+    icons/hicolor/128x128/apps/orvik.png icons/hicolor/scalable/apps/orvik.svg; do
+  [ -s "$share/$file" ] || fail "missing usr/share/$file"
+done
+
+# The installed program directory is not the user's: root's files seen by
+# nobody, or the user's own files made read-only.
+home=$work/home
+mkdir -p "$home"
+chmod 755 "$work"
+user_orvik=(env -u ORVIK_HOME -u XDG_DATA_HOME -u DISPLAY -u WAYLAND_DISPLAY HOME="$home"
+  "$root/usr/bin/orvik")
+if [ "$(id -u)" -eq 0 ]; then
+  chown 65534:65534 "$home"
+  user_orvik=(setpriv --reuid=65534 --regid=65534 --clear-groups "${user_orvik[@]}")
+else
+  chmod -R a-w "$program_dir"
+fi
+orvik() { "${user_orvik[@]}" "$@"; }
+
+result=$(orvik --eval "r=(3^2+4^2)^0.5" < /dev/null)
+[ "$result" = 5.000000000000 ] || fail "--eval printed '$result'"
+
+# Starting the window makes the user's data directory, with the shipped
+# library in it, and leaves the program directory as it was.
+before=$(ls -R "$program_dir")
+QT_QPA_PLATFORM=offscreen "${user_orvik[@]}" < /dev/null > /dev/null 2>&1 &
+window=$!
+data=$home/.local/share/orvik
+for _ in $(seq 100); do
+  [ -f "$data/.shipped-library" ] || { [ -d "$data" ] && [ ! -d "$program_dir/vekf" ]; } && break
+  sleep 0.1
+done
+kill "$window" 2> /dev/null || true
+wait "$window" 2> /dev/null || true
+[ -d "$data" ] || fail "no data directory $data"
+if [ -d "$program_dir/vekf" ]; then
+  diff -r "$program_dir/vekf" "$data/vekf" > /dev/null || fail "shipped library not copied to $data/vekf"
+fi
+[ "$(ls -R "$program_dir")" = "$before" ] || fail "the program wrote into its program directory"
+
+# A shipped formula from the console, once the program has --formula and
+# ships formulas.
+formula=$(find "$program_dir/vekf" -name '*.tfl' -print -quit 2> /dev/null || true)
+if orvik --help | grep -q -- --formula && [ -n "$formula" ]; then
+  output=$(orvik --formula "$formula" < /dev/null) || fail "--formula $formula failed"
+  [ -n "$output" ] || fail "--formula printed nothing"
+  while IFS= read -r line; do
+    [[ $line == *$'\t'* ]] || fail "--formula line without a tab: $line"
+  done <<< "$output"
+else
+  echo "skipped: --formula (no --formula option or no shipped formula yet)"
+fi
+
+# What a desktop reads.
+desktop-file-validate "$share/applications/orvik.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$share/metainfo/io.github.orvik.Orvik.metainfo.xml" \
+  || fail "appstreamcli validate"
+cp -r "$share/mime" "$share/applications" "$work/"
+update-mime-database "$work/mime" 2>&1 | grep -i -E "error|warning|invalid" && fail "update-mime-database"
+grep -q "application/x-orvik-process:\*\.vek" "$work/mime/globs2" || fail "no *.vek in the MIME globs"
+grep -q "application/x-orvik-formula:\*\.tfl" "$work/mime/globs2" || fail "no *.tfl in the MIME globs"
+update-desktop-database "$work/applications"
+grep -q "^application/x-orvik-process=orvik.desktop" "$work/applications/mimeinfo.cache" \
+  || fail "process files do not open with orvik.desktop"
+grep -q "^Exec=orvik %f$" "$share/applications/orvik.desktop" || fail "the desktop entry passes no file"
+echo "package ok: $(basename "${debs[0]}"), $(stat -c %s "${debs[0]}") bytes"
