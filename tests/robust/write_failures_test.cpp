@@ -20,7 +20,11 @@
 
 #include "companion/vek_print_doc.h"
 #include "companion/vek_print_view.h"
+#include "engine/variable_table.h"
+#include "library/core/formula_file.h"
 #include "platform/gbk.h"
+#include "records/print_hand_off.h"
+#include "records/print_text.h"
 #include "records/process_file.h"
 
 namespace orvik {
@@ -66,6 +70,24 @@ WriteResult CompanionSaveAsRow(const fs::path& target)
     return {false, "(wrong refusal: not GBK)"};
 }
 
+// The print file, and the process text saved as a text file (the process
+// log then says "打不开文件"), have one writer.
+WriteResult PrintFileRow(const fs::path& target)
+{
+    VariableTable table;
+    table.Append("x", 3, origin::kInput);
+    const bool written = WritePrintFile(target, table, std::string(6000, '1') + "\n2");
+    return {written, written ? "" : GbkToUtf8(kPrintFileNotWrittenMessage)};
+}
+
+// The formula dialog, which will save formulas, is not built yet: it must
+// show a message when Write says false.
+WriteResult FormulaFileRow(const fs::path& target)
+{
+    const bool written = FormulaFile(target).Write("x=1\n", std::string(6000, '1'), "description");
+    return {written, written ? "" : "FormulaFile::Write returned false to its caller"};
+}
+
 void PrintTo(const Writer& writer, std::ostream* out)
 {
     *out << writer.name;
@@ -74,6 +96,8 @@ void PrintTo(const Writer& writer, std::ostream* out)
 const Writer kWriters[] = {
     {"process_file", SaveProcessFileRow},
     {"companion_save_as", CompanionSaveAsRow},
+    {"print_file", PrintFileRow},
+    {"formula_file", FormulaFileRow},
 };
 
 enum class Failure { kNone, kReadOnlyFolder, kFullDisk, kTargetIsDirectory };
