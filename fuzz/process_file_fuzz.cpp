@@ -2,34 +2,13 @@
 // come back unchanged from a save and a second read, the way a user saves
 // and reopens a history.
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <string>
-
-#include <unistd.h>
 
 #include "fuzz_check.h"
 #include "records/process_file.h"
+#include "work_file.h"
 
 namespace {
-
-// On a memory file system where there is one: the save syncs its file.
-std::filesystem::path WorkFile(const char* name)
-{
-    const std::filesystem::path shm = "/dev/shm";
-    const std::filesystem::path folder = std::filesystem::is_directory(shm)
-                                             ? shm
-                                             : std::filesystem::temp_directory_path();
-    return folder / ("orvik-fuzz-" + std::to_string(getpid()) + "-" + name);
-}
-
-void WriteBytes(const std::filesystem::path& path, const uint8_t* data, size_t size)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    FUZZ_CHECK(file != nullptr);
-    FUZZ_CHECK(std::fwrite(data, 1, size, file) == size);
-    FUZZ_CHECK(std::fclose(file) == 0);
-}
 
 void CheckRead(const orvik::ProcessFileRead& read, int room)
 {

@@ -11,7 +11,8 @@
 #                                    regression input once, then RUNS fuzzing
 #                                    runs from a fixed seed
 #
-# TARGET is evaluate_text, process_file or page_layout. An input that broke a
+# TARGET is evaluate_text, process_file, page_layout, formula_file or
+# print_file. An input that broke a
 # target goes into fuzz/regressions/TARGET once the fault is mended.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -58,8 +59,13 @@ fuzz() {
     "$build_dir/corpus/$target" "$root/fuzz/corpus/$target"
 }
 
+usage() {
+  sed -n '2,/^[^#]/{/^#/p}' "$0"
+  exit 2
+}
+
 case "${1:-}" in
   build) build ;;
-  check) [ $# -eq 3 ] || { sed -n '2,17p' "$0"; exit 2; }; check "$2" "$3" ;;
-  *) [ $# -eq 2 ] || { sed -n '2,17p' "$0"; exit 2; }; build; fuzz "$1" "$2" ;;
+  check) [ $# -eq 3 ] || usage; check "$2" "$3" ;;
+  *) [ $# -eq 2 ] || usage; build; fuzz "$1" "$2" ;;
 esac

@@ -1,0 +1,67 @@
+// Both reads of a formula file (open, to compute; edit, to change it) on
+// arbitrary file contents. What the edit read delivers must come back
+// unchanged from a write and a second edit read, as when a user opens a
+// formula for editing and saves it.
+#include <cstdint>
+#include <string>
+
+#include "fuzz_check.h"
+#include "library/core/formula_file.h"
+#include "work_file.h"
+
+namespace {
+
+class CheckingListener : public orvik::FormulaReadListener {
+public:
+    void Definition(std::string_view name, double) override
+    {
+        FUZZ_CHECK(name.size() <= orvik::FormulaFile::kNameMax);
+        FUZZ_CHECK(name.find('=') == std::string_view::npos);
+    }
+    void Statement(std::string_view text) override
+    {
+        FUZZ_CHECK(text.size() >= 2 && text.size() <= orvik::FormulaFile::kLinePieceMax);
+        FUZZ_CHECK(++statements <= orvik::FormulaFile::kStatementMax);
+    }
+    void DefinitionsText(std::string_view text) override { definitions = text; }
+    void StatementsText(std::string_view text) override { statements_text = text; }
+    void Description(std::string_view text) override { description = text; }
+
+    int statements = 0;
+    std::string definitions;
+    std::string statements_text;
+    std::string description;
+};
+
+void CheckResult(const orvik::FormulaReadResult& result)
+{
+    // The file is there: it always opens, and only a failure has a message.
+    FUZZ_CHECK(result.status != orvik::FormulaReadStatus::NotOpened);
+    FUZZ_CHECK((result.status == orvik::FormulaReadStatus::Failed) == !result.message.empty());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static const std::filesystem::path path = WorkFile("read.tfl");
+    static const std::filesystem::path copy = WorkFile("saved.tfl");
+    WriteBytes(path, data, size);
+    const orvik::FormulaFile file(path);
+    CheckingListener opened;
+    CheckResult(file.OpenRead(opened));
+
+    CheckingListener edited;
+    const orvik::FormulaReadResult read = file.EditRead(edited);
+    CheckResult(read);
+    if (read.status != orvik::FormulaReadStatus::Complete)
+        return 0;
+    const orvik::FormulaFile saved(copy);
+    FUZZ_CHECK(saved.Write(edited.definitions, edited.statements_text, edited.description));
+    CheckingListener again;
+    CheckResult(saved.EditRead(again));
+    FUZZ_CHECK(again.definitions == edited.definitions);
+    FUZZ_CHECK(again.statements_text == edited.statements_text);
+    FUZZ_CHECK(again.description == edited.description);
+    return 0;
+}
