@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include "calculator/choice_list.h"
+#include "fake_process_start.h"
 #include "platform/gbk_qt.h"
 #include "window_fixture.h"
 
@@ -150,7 +151,11 @@ void TypeText(QWidget* widget, const QString& text)
 // Drives one calculator window on a fresh engine.
 class WindowMonkey {
 public:
-    explicit WindowMonkey(const QString& folder) : folder_(folder) { BuildActions(); }
+    explicit WindowMonkey(const QString& folder) : folder_(folder)
+    {
+        f_.window.UseProcessStart(starts_);  // prints start no companion
+        BuildActions();
+    }
 
     const std::vector<Action>& Actions() const { return actions_; }
     WindowFixture& Fixture() { return f_; }
@@ -168,6 +173,10 @@ public:
         port.answers.clear();
         port.prompt_answers.clear();
         port.chosen_files.clear();
+        // A modal dialog (about, help, print choice) is closed with OK or Cancel.
+        const bool accept = random.OneIn(2);
+        port.inspect_dialog = [accept](QDialog& dialog) { dialog.done(accept ? QDialog::Accepted : QDialog::Rejected); };
+        starts_.started.clear();
         for (int i = 0; i < 3; ++i) {
             port.answers << random.OneIn(2);
             port.prompt_answers << (random.OneIn(4) ? std::nullopt : std::optional(RandomAnswer(random)));
@@ -226,7 +235,7 @@ private:
 
     void BuildActions()
     {
-        // Every button but those that start other programs.
+        // Every button but calc.exe, which would start the desktop's calculator.
         static constexpr int kButtons[] = {
             id::kClearVariables, id::kStepUp, id::kStepDown, id::kSave, id::kLoad, id::kJumpToLine,
             id::kClearStatements, id::kPlus, id::kMinus, id::kTimes, id::kDivide, id::kDigit0,
@@ -237,7 +246,7 @@ private:
             id::kExp, id::kEvaluate, id::kAbout, id::kBackspace, id::kClearInput, id::kPi,
             id::kDegreeDisplay, id::kSolveEquation, id::kIntegrate, id::kLoopCalculation, id::kDrawing,
             id::kExamples, id::kDegreeMark, id::kMinuteMark, id::kSecondMark, id::kFormula, id::kProcess,
-            id::kOk, id::kCancel};
+            id::kPrint, id::kPrintResults, id::kOk, id::kCancel};
         static constexpr int kGroupButtons[] = {
             id::kRadixBinary, id::kRadixOctal, id::kRadixDecimal, id::kRadixHexadecimal, id::kBytes1,
             id::kBytes2, id::kBytes4, id::kBytes8, id::kDegrees, id::kRadians, id::kImmediate,
@@ -306,6 +315,7 @@ private:
     }
 
     QString folder_;
+    FakeProcessStart starts_;
     WindowFixture f_;
     std::vector<Action> actions_;
 };
