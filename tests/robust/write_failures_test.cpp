@@ -2,7 +2,6 @@
 // read-only folder, onto a full disk, over a directory. The old file stays
 // byte for byte, no temporary file is left behind, and the user is told.
 // A new writer is one more row of kWriters.
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -12,7 +11,6 @@
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,6 +19,7 @@
 #include "companion/vek_print_doc.h"
 #include "companion/vek_print_view.h"
 #include "engine/variable_table.h"
+#include "file_size_limit.h"
 #include "library/core/formula_file.h"
 #include "platform/gbk.h"
 #include "records/print_hand_off.h"
@@ -137,29 +136,6 @@ private:
     bool switched_;
 };
 
-// Files grow no larger than kFullDiskBytes, as on a full disk; a write past
-// that fails instead of ending the process.
-class FullDisk {
-public:
-    FullDisk()
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        old_signal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = kFullDiskBytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, old_signal_);
-    }
-
-private:
-    rlimit old_{};
-    void (*old_signal_)(int);
-};
-
 class WriteFailureTest : public ::testing::TestWithParam<std::tuple<Writer, Failure>> {
 protected:
     void SetUp() override
@@ -192,7 +168,7 @@ protected:
             return user.Ok() ? writer.write(target_) : WriteResult{};
         }
         case Failure::kFullDisk: {
-            const FullDisk full;
+            const FileSizeLimit full_disk(kFullDiskBytes);
             return writer.write(target_);
         }
         }
