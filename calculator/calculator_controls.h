@@ -6,12 +6,12 @@ class QCheckBox;
 class QDialog;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QWidget;
 
 namespace orvik {
 
 class ChoiceList;
+class InputBox;
 class NamePickListCtrl;
 
 // The controls of the calculator window that its commands read and write.
@@ -22,7 +22,7 @@ struct CalculatorControls {
     QAction* about_action = nullptr;
     QAction* about_telvar_action = nullptr;
 
-    QPlainTextEdit* input = nullptr;
+    InputBox* input = nullptr;
     QLineEdit* result = nullptr;
     QLineEdit* line_number = nullptr;
     NamePickListCtrl* variables = nullptr;

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 
 #include "calculator/choice_list.h"
+#include "calculator/input_box.h"
 #include "calculator/keypad.h"
 #include "calculator/name_pick_list.h"
 #include "engine/engine.h"
@@ -100,6 +101,9 @@ void CalculatorDialog::ConnectCommands()
     connect(button(id::kBackspace), &QAbstractButton::clicked, this, &CalculatorDialog::Backspace);
     connect(button(id::kClearInput), &QAbstractButton::clicked, this, &CalculatorDialog::ClearInput);
 
+    connect(c.input, &InputBox::TextRefused, this, [this] {
+        port_.ShowMessage(u"计算式太长,书写框中最多只能有%1个字节"_s.arg(controls_.input->MaxBytes()));
+    });
     connect(c.variables, &NamePickListCtrl::NameRightClicked, this, &CalculatorDialog::InsertRememberedName);
     connect(c.variables, &NamePickListCtrl::NameDoubleClicked, this, &CalculatorDialog::EditVariableValue);
     connect(c.variables, &NamePickListCtrl::NameEntered, this, &CalculatorDialog::EditVariableValue);
@@ -155,12 +159,18 @@ void CalculatorDialog::ReplaceInputText(const QString& text)
     if (text.isEmpty())
         MirrorInput();
     else
-        InsertAtCaret(text);
+        PutAtCaret(controls_.input->textCursor(), text);
 }
 
 void CalculatorDialog::InsertAtCaret(const QString& text)
 {
     QTextCursor cursor = controls_.input->textCursor();
+    if (controls_.input->Fits(cursor, text))
+        PutAtCaret(cursor, text);
+}
+
+void CalculatorDialog::PutAtCaret(QTextCursor cursor, const QString& text)
+{
     cursor.insertText(text);
     controls_.input->setTextCursor(cursor);
     controls_.input->ensureCursorVisible();
@@ -210,20 +220,5 @@ void CalculatorDialog::reject()
 
 // Enter reaching the window does nothing.
 void CalculatorDialog::accept() {}
-
-void CalculatorDialog::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        focus_at_deactivation_ = focusWidget();
-    QDialog::changeEvent(event);
-}
-
-void CalculatorDialog::PassFocusOn()
-{
-    QWidget* target = focus_at_deactivation_;
-    if (!target || !target->isVisible() || !target->isEnabled())
-        target = controls_.input;
-    target->setFocus();
-}
 
 }  // namespace orvik

@@ -16,6 +16,7 @@
 
 class QKeyEvent;
 class QShowEvent;
+class QTextCursor;
 
 namespace orvik {
 
@@ -105,12 +106,10 @@ protected:
     void accept() override;
     void reject() override;
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
-    // Focus given to the window itself goes on to the control that held it
-    // when the window was last deactivated, or else to the input box.
-    void PassFocusOn();
+    // Inserts without the box's length check: showing a stored line.
+    void PutAtCaret(QTextCursor cursor, const QString& text);
 
     void ConnectCommands();
     void ConnectKeypad();
@@ -150,7 +149,8 @@ private:
     void SwitchMultiLine();
     bool RouteKeyEvent(QKeyEvent& event);
     KeyContext CurrentKeyContext() const;
-    void RunKeyRoute(const KeyRoute& route);
+    void RunKeyRoute(const KeyRoute& route, const QKeyEvent& event);
+    void TypeIntoInput(const QKeyEvent& event);
 
     // Variable list.
     void InsertRememberedName();
@@ -169,7 +169,6 @@ private:
     UserPort& port_;
     CalculatorControls controls_;
     QString process_file_;
-    QPointer<QWidget> focus_at_deactivation_;
     CalculationHistory history_;
     bool initialised_ = false;  // the start-up process file has had its chance
     bool dms_display_ = false;  // 度° shows a degrees-minutes-seconds text

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 
 #include "calculator/calculator_dialog.h"
+#include "calculator/input_box.h"
 #include "calculator/keypad.h"
 #include "engine/number_format.h"
 #include "platform/user_port.h"
@@ -81,12 +82,16 @@ void CalculatorDialog::InsertKeypadText(int index)
         ImmediateKeypad(index);
         return;
     }
-    keypad_routing_ = true;
     const QString text = QString::fromUtf16(KeypadAt(index).text);
     QTextCursor cursor = controls_.input->textCursor();
+    if (!controls_.input->Fits(cursor, text))
+        return;
+    keypad_routing_ = true;
     const int start = cursor.selectionStart();
     cursor.insertText(text);
-    PassFocusOn();
+    // Typing goes on where the text went, not on the button that was
+    // clicked or that held the focus when a value prompt opened.
+    FocusInput();
     cursor.setPosition(start + CaretOffsetAfter(text));
     controls_.input->setTextCursor(cursor);
     controls_.input->ensureCursorVisible();

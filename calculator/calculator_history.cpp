@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 
 #include "calculator/calculator_dialog.h"
+#include "calculator/input_box.h"
 #include "engine/engine.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"

@@ -7,6 +7,7 @@
 
 #include "calculator/calculator_dialog.h"
 #include "calculator/choice_list.h"
+#include "calculator/input_box.h"
 #include "calculator/name_pick_list.h"
 
 namespace orvik {
@@ -20,6 +21,8 @@ void CalculatorDialog::InsertFromList(ChoiceList& list, bool& cancelled, bool ca
     const QString text = cancelled ? QString() : list.currentText();
     cancelled = false;
     QTextCursor cursor = controls_.input->textCursor();
+    if (!controls_.input->Fits(cursor, text))
+        return;
     const int start = cursor.selectionStart();
     if (!text.isEmpty())
         cursor.insertText(text);
@@ -79,7 +82,7 @@ bool CalculatorDialog::RouteKeyEvent(QKeyEvent& event)
     const bool command_modifier =
         event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const KeyRoute route = RouteKey(event.key(), event.text(), command_modifier, CurrentKeyContext());
-    RunKeyRoute(route);
+    RunKeyRoute(route, event);
     return route.consumed;
 }
 
@@ -94,9 +97,10 @@ KeyContext CalculatorDialog::CurrentKeyContext() const
     context.immediate = ImmediateMode();
     context.multi_line = controls_.multi_line->isChecked();
     context.keypad_routing = keypad_routing_;
-    context.focus = focus == &input                ? KeyFocus::InputBox
-                  : focus == controls_.variables ? KeyFocus::VariableList
-                                                 : KeyFocus::Other;
+    context.focus = focus == &input                  ? KeyFocus::InputBox
+                  : focus == controls_.line_number ? KeyFocus::LineNumberBox
+                  : focus == controls_.variables   ? KeyFocus::VariableList
+                                                   : KeyFocus::Other;
     context.input_ends_with_line_break =
         text.endsWith(u'\n') && cursor.selectionStart() == text.size();
     context.caret_on_first_line = !probe.movePosition(QTextCursor::Up);
@@ -105,7 +109,7 @@ KeyContext CalculatorDialog::CurrentKeyContext() const
     return context;
 }
 
-void CalculatorDialog::RunKeyRoute(const KeyRoute& route)
+void CalculatorDialog::RunKeyRoute(const KeyRoute& route, const QKeyEvent& event)
 {
     switch (route.action) {
     case KeyAction::None:
@@ -125,7 +129,18 @@ void CalculatorDialog::RunKeyRoute(const KeyRoute& route)
     case KeyAction::StepDown:
         emit StepDownRequested();
         break;
+    case KeyAction::TypeIntoInput:
+        TypeIntoInput(event);
+        break;
     }
+}
+
+// Typed as if the box had had the focus: routed again, then typed there.
+void CalculatorDialog::TypeIntoInput(const QKeyEvent& event)
+{
+    FocusInput();
+    QKeyEvent typed(event.type(), event.key(), event.modifiers(), event.text());
+    QCoreApplication::sendEvent(controls_.input, &typed);
 }
 
 }  // namespace orvik

@@ -15,11 +15,13 @@
 #include "calculator/calculator_controls.h"
 #include "calculator/choice_list.h"
 #include "calculator/control_tips.h"
+#include "calculator/input_box.h"
 #include "calculator/keypad.h"
 #include "calculator/name_pick_list.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
 #include "platform/program_style.h"
+#include "records/process_file.h"
 #include "resources/control_ids.h"
 
 namespace orvik {
@@ -143,7 +145,8 @@ QMenuBar* Builder::Menu()
 
 QLayout* Builder::InputAndResult()
 {
-    c_.input = new QPlainTextEdit(&content_);
+    // Whatever the box holds is saved and read back whole.
+    c_.input = new InputBox(kProcessFileLineMax, &content_);
     SetControlId(*c_.input, id::kInputBox);
     c_.input->setFont(FixedPitchFont(16));
     c_.input->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

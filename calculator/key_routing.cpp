@@ -48,7 +48,18 @@ KeyRoute RouteToKeypad(QChar c, const KeyContext& context)
     return {KeyAction::Keypad, index, true};
 }
 
+// A typed character that the focused control cannot take would be lost.
+bool TakesNoText(KeyFocus focus)
+{
+    return focus == KeyFocus::VariableList || focus == KeyFocus::Other;
+}
+
 }  // namespace
+
+bool IsTypedText(const QString& text)
+{
+    return !text.isEmpty() && text[0].category() != QChar::Other_Control;
+}
 
 KeyRoute RouteKey(int key, const QString& text, bool command_modifier, const KeyContext& context)
 {
@@ -72,9 +83,16 @@ KeyRoute RouteKey(int key, const QString& text, bool command_modifier, const Key
         if (enter)
             return RouteEnter(context);
     }
-    if (text.size() != 1)
+    if (!IsTypedText(text))
         return kPassOn;
-    return RouteToKeypad(text[0], context);
+    if (text.size() == 1) {
+        const KeyRoute keypad = RouteToKeypad(text[0], context);
+        if (keypad.consumed)
+            return keypad;
+    }
+    if (TakesNoText(context.focus))
+        return Consume(KeyAction::TypeIntoInput);
+    return kPassOn;
 }
 
 }  // namespace orvik

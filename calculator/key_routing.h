@@ -4,8 +4,9 @@
 
 namespace orvik {
 
-// Where the keyboard focus rests when a key arrives.
-enum class KeyFocus { InputBox, VariableList, Other };
+// Where the keyboard focus rests when a key arrives. Other controls take no
+// typed text (buttons, check boxes, the drop-down lists, the result box).
+enum class KeyFocus { InputBox, LineNumberBox, VariableList, Other };
 
 // What the window knows when a key arrives.
 struct KeyContext {
@@ -25,6 +26,7 @@ enum class KeyAction {
     Keypad,    // the keypad button `keypad_index`
     StepUp,    // history: previous line
     StepDown,  // history: store this line, go to the next
+    TypeIntoInput,  // the typed character goes to the input box, and the focus with it
 };
 
 struct KeyRoute {
@@ -32,6 +34,10 @@ struct KeyRoute {
     int keypad_index = -1;
     bool consumed = false;  // the focused control never sees the key
 };
+
+// Whether a key's text is a character that a text box takes (no control
+// character such as Backspace, Tab or Escape).
+bool IsTypedText(const QString& text);
 
 // Decides what a key press does before the focused control gets it.
 // `key` is the Qt key code, `text` the typed character (empty for keys that

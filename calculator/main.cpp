@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "platform/port_engine_host.h"
 #include "platform/program_style.h"
+#include "platform/qt_translation.h"
 #include "platform/user_library.h"
 #include "platform/widget_user_port.h"
 
@@ -32,6 +33,7 @@ int RunWindow(int argc, char** argv, const orvik::CommandLine& command_line)
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Ombrix"));
     orvik::ApplyProgramStyle(application);
+    orvik::InstallQtChineseTranslation();
 
     orvik::WidgetUserPort port;
     orvik::PortEngineHost host(port);

@@ -12,7 +12,6 @@ NamePickListCtrl::NamePickListCtrl(QWidget* parent) : QTableWidget(0, 2, parent)
 {
     setHorizontalHeaderLabels({u"变量名"_s, u"值"_s});
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    horizontalHeader()->setStretchLastSection(true);
     setColumnWidth(0, 100);
     setColumnWidth(1, 80);
     verticalHeader()->hide();
@@ -22,6 +21,8 @@ NamePickListCtrl::NamePickListCtrl(QWidget* parent) : QTableWidget(0, 2, parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    // A right click only picks a name: the focus stays where the user types.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void NamePickListCtrl::mousePressEvent(QMouseEvent* event)
@@ -29,6 +30,8 @@ void NamePickListCtrl::mousePressEvent(QMouseEvent* event)
     const bool right = event->button() == Qt::RightButton;
     if (right)
         remembered_name_ = NameAt(event->position().toPoint());
+    else
+        setFocus(Qt::MouseFocusReason);
     QTableWidget::mousePressEvent(event);
     if (right)
         emit NameRightClicked();

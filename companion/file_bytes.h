@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orvik {
 
@@ -13,5 +14,9 @@ inline constexpr std::size_t kMaxDocumentBytes = 16 * 1024 * 1024;
 // The whole content of the file at `path` (file-system bytes); nullopt when
 // it cannot be opened or read, is not a regular file, or is larger than `limit`.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t limit);
+
+// The line end a text uses first: CR LF, LF or a lone CR; CR LF for a text
+// of one line.
+std::string_view LineEndOf(std::string_view bytes);
 
 }  // namespace orvik

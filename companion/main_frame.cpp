@@ -34,11 +34,11 @@ const Command kCommands[] = {
      [](CMainFrame& f) { f.Document().OnFileSaveAs(&f); }},
     {0, nullptr, nullptr, nullptr, nullptr, nullptr},
     {vek_ids::kEditCut, u"剪切被选对象并将其置于剪贴板上", u"剪切", "cut", "Ctrl+X; Shift+Del",
-     [](CMainFrame& f) { f.View().cut(); }},
+     [](CMainFrame& f) { f.View().Cut(); }},
     {vek_ids::kEditCopy, u"复制被选对象并将其置于剪贴板上", u"复制", "copy", "Ctrl+C; Ctrl+Ins",
-     [](CMainFrame& f) { f.View().copy(); }},
+     [](CMainFrame& f) { f.View().Copy(); }},
     {vek_ids::kEditPaste, u"插入剪贴板内容", u"粘贴", "paste", "Ctrl+V; Shift+Ins",
-     [](CMainFrame& f) { f.View().paste(); }},
+     [](CMainFrame& f) { f.View().Paste(); }},
     {0, nullptr, nullptr, nullptr, nullptr, nullptr},
     {vek_ids::kFilePrintSetup, u"改变打印机及打印选项", u"打印设置", "print_setup", "",
      [](CMainFrame& f) { f.View().OnFilePrintSetup(); }},
@@ -57,7 +57,7 @@ const Command kCommands[] = {
     {vek_ids::kAppExit, u"退出应用程序；提示保存文档", u"退出", "exit", "",
      [](CMainFrame& f) { f.close(); }},
     {vek_ids::kEditUndo, u"撤消最后一步操作", u"撤消", nullptr, "Ctrl+Z; Alt+Backspace",
-     [](CMainFrame& f) { f.View().undo(); }},
+     [](CMainFrame& f) { f.View().Undo(); }},
     // The view is the window's only pane: both keys bring the focus back to it.
     {vek_ids::kNextPane, u"切换到下一个窗格", u"下一窗格", nullptr, "F6",
      [](CMainFrame& f) { f.View().setFocus(); }},
@@ -125,7 +125,7 @@ void CMainFrame::CreateCommands()
     for (const int id : {vek_ids::kEditCut, vek_ids::kEditCopy}) {
         QAction* action = findChild<QAction*>(vek_ids::Name(id));
         action->setEnabled(false);
-        connect(view_, &QPlainTextEdit::copyAvailable, action, &QAction::setEnabled);
+        connect(view_, &EditorView::CopyAvailable, action, &QAction::setEnabled);
     }
 }
 

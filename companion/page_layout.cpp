@@ -1,6 +1,7 @@
 #include "companion/page_layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/gbk.h"
 
@@ -12,28 +13,35 @@ constexpr int kLineGap = 30;
 
 // Tab stops lie at four average character widths (half the width a tab has
 // on its own); never zero, so a tab always moves on.
-int TabWidth(const FontMetrics& metrics)
+double TabWidth(const FontMetrics& metrics)
 {
-    return std::max(1, metrics.AverageCharWidth() * 8 * 16 / 32);
+    return std::max(1.0, metrics.AverageCharWidth() * 8 * 16 / 32);
 }
 
-int Advance(int x, std::string_view character, const FontMetrics& metrics)
+double Advance(double x, std::string_view character, const FontMetrics& metrics)
 {
     if (character == "\t") {
-        const int tab = TabWidth(metrics);
-        return (x / tab + 1) * tab;
+        const double tab = TabWidth(metrics);
+        return (std::floor(x / tab) + 1) * tab;
     }
     return x + metrics.CharWidth(character);
 }
 
-// End of the longest run of whole characters from `begin` that fits `width`.
-std::size_t FitEnd(std::string_view line, std::size_t begin, int width, const FontMetrics& metrics)
+// A source line ends at a CR or with the text. Found as the layout goes, so
+// a page never looks further into a long line than it prints of it.
+bool AtLineEnd(std::string_view text, std::size_t pos)
 {
-    int x = 0;
+    return pos == text.size() || text[pos] == '\r';
+}
+
+// End of the longest run of whole characters from `begin` that fits `width`.
+std::size_t FitEnd(std::string_view text, std::size_t begin, double width, const FontMetrics& metrics)
+{
+    double x = 0;
     std::size_t pos = begin;
-    while (pos < line.size()) {
-        const std::size_t length = GbkCharLength(line, pos);
-        x = Advance(x, line.substr(pos, length), metrics);
+    while (!AtLineEnd(text, pos)) {
+        const std::size_t length = GbkCharLength(text, pos);
+        x = Advance(x, text.substr(pos, length), metrics);
         if (x > width)
             break;
         pos += length;
@@ -45,16 +53,16 @@ std::size_t FitEnd(std::string_view line, std::size_t begin, int width, const Fo
 // to the first character that does not fit, else where the fit ended. At
 // least one character is taken, so a body narrower than a character still
 // moves through the text.
-std::size_t BreakAt(std::string_view line, std::size_t begin, int width, const FontMetrics& metrics)
+std::size_t BreakAt(std::string_view text, std::size_t begin, double width, const FontMetrics& metrics)
 {
-    const std::size_t fit = FitEnd(line, begin, width, metrics);
-    if (fit == line.size())
+    const std::size_t fit = FitEnd(text, begin, width, metrics);
+    if (AtLineEnd(text, fit))
         return fit;
     for (std::size_t pos = fit; pos > begin; --pos) {
-        if (IsWhiteSpace(line[pos]))
+        if (IsWhiteSpace(text[pos]))
             return pos;
     }
-    return fit > begin ? fit : begin + GbkCharLength(line, begin);
+    return fit > begin ? fit : begin + GbkCharLength(text, begin);
 }
 
 std::vector<TextRun> SplitAtTabs(std::string_view line, std::size_t begin, std::size_t end,
@@ -62,7 +70,7 @@ std::vector<TextRun> SplitAtTabs(std::string_view line, std::size_t begin, std::
 {
     std::vector<TextRun> runs;
     TextRun run{begin, begin, 0};
-    int x = 0;
+    double x = 0;
     for (std::size_t pos = begin; pos < end;) {
         const std::size_t length = GbkCharLength(line, pos);
         x = Advance(x, line.substr(pos, length), metrics);
@@ -80,9 +88,10 @@ std::vector<TextRun> SplitAtTabs(std::string_view line, std::size_t begin, std::
     return runs;
 }
 
-std::size_t SkipWhiteSpace(std::string_view line, std::size_t pos)
+// Stops at the line's end, so blank lines that follow a wrapped line are kept.
+std::size_t SkipWhiteSpace(std::string_view text, std::size_t pos)
 {
-    while (pos < line.size() && IsWhiteSpace(line[pos]))
+    while (!AtLineEnd(text, pos) && IsWhiteSpace(text[pos]))
         ++pos;
     return pos;
 }
@@ -106,27 +115,24 @@ PageLines LayoutPage(std::string_view text, std::size_t start, const DeviceRect&
                      const FontMetrics& metrics)
 {
     const int line_height = metrics.Height() + metrics.ExternalLeading() + kLineGap;
-    const int width = body.right - body.left;
+    const double width = body.right - body.left;
     PageLines page{{}, start};
     std::size_t& pos = page.next_start;
     int y = body.top;
     const auto another_line_fits = [&] { return y + line_height <= body.bottom; };
     // The first line of a page is always taken, so every page moves on.
     do {
-        // Skipping white space after a break stops at the line's end, so
-        // blank lines that follow a wrapped line are kept.
-        const std::string_view line = text.substr(0, text.find('\r', pos));
-        if (pos == line.size()) {
+        if (AtLineEnd(text, pos)) {
             y += line_height;
         } else {
             do {
-                const std::size_t end = BreakAt(line, pos, width, metrics);
-                page.lines.push_back({y, SplitAtTabs(line, pos, end, metrics)});
+                const std::size_t end = BreakAt(text, pos, width, metrics);
+                page.lines.push_back({y, SplitAtTabs(text, pos, end, metrics)});
                 y += line_height;
-                pos = SkipWhiteSpace(line, end);
-            } while (pos < line.size() && another_line_fits());
+                pos = SkipWhiteSpace(text, end);
+            } while (!AtLineEnd(text, pos) && another_line_fits());
         }
-        if (pos == line.size())
+        if (AtLineEnd(text, pos))
             pos = SkipLineEnd(text, pos);
     } while (pos < text.size() && another_line_fits());
     return page;

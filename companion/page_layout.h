@@ -7,14 +7,16 @@
 namespace orvik {
 
 // What the layout needs to know about the body font, in device units.
+// Widths are those the drawing uses, fractions and all: rounded ones would
+// add up to a line wider or narrower than the one printed.
 class FontMetrics {
 public:
     virtual ~FontMetrics() = default;
     // Advance of one character: one byte, or the two bytes of a GBK character.
-    virtual int CharWidth(std::string_view gbk_char) const = 0;
+    virtual double CharWidth(std::string_view gbk_char) const = 0;
     virtual int Height() const = 0;
     virtual int ExternalLeading() const = 0;
-    virtual int AverageCharWidth() const = 0;
+    virtual double AverageCharWidth() const = 0;
 };
 
 struct DeviceRect {
@@ -29,7 +31,7 @@ struct DeviceRect {
 struct TextRun {
     std::size_t begin = 0;
     std::size_t end = 0;
-    int x = 0;
+    double x = 0;
 };
 
 struct PrintedLine {
@@ -47,7 +49,8 @@ bool IsWhiteSpace(char byte);
 
 // Lays out the GBK text from `start` into `body`: source lines end at CR,
 // long lines wrap at white space (or, lacking any, where the width ends), a
-// two-byte character is never split, tabs stop at four average widths.
+// two-byte character is never split, tabs stop at four average widths. Reads
+// no further into the text than the page reaches.
 PageLines LayoutPage(std::string_view text, std::size_t start, const DeviceRect& body,
                      const FontMetrics& metrics);
 

@@ -6,14 +6,17 @@
 
 namespace orvik {
 
-void PageStartList::Record(int page, std::size_t next_start, std::string_view text)
+void PageStartList::Start(std::string_view text)
 {
-    if (static_cast<std::size_t>(page) != starts_.size() || next_start >= text.size())
-        return;
-    const std::string_view rest = text.substr(next_start);
-    if (std::all_of(rest.begin(), rest.end(), IsWhiteSpace))
-        return;
-    starts_.push_back(next_start);
+    starts_.assign(1, 0);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), IsWhiteSpace);
+    printed_end_ = static_cast<std::size_t>(text.rend() - last);
+}
+
+void PageStartList::Record(int page, std::size_t next_start)
+{
+    if (static_cast<std::size_t>(page) == starts_.size() && next_start < printed_end_)
+        starts_.push_back(next_start);
 }
 
 }  // namespace orvik

@@ -11,7 +11,8 @@ namespace orvik {
 // left, and a page beyond the list ends the job.
 class PageStartList {
 public:
-    void Start() { starts_.assign(1, 0); }
+    // A job on `text` begins with one page, at offset 0.
+    void Start(std::string_view text);
     void Clear() { starts_.clear(); }
 
     // Pages count from 1.
@@ -20,10 +21,11 @@ public:
 
     // Records where the page after `page` begins. What is left must hold
     // something to print: trailing blank lines make no empty last page.
-    void Record(int page, std::size_t next_start, std::string_view text);
+    void Record(int page, std::size_t next_start);
 
 private:
     std::vector<std::size_t> starts_;
+    std::size_t printed_end_ = 0;  // after the text's last byte that is not white space
 };
 
 }  // namespace orvik

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "companion/qt_char_advances.h"
 #include "platform/gbk.h"
 #include "platform/gbk_qt.h"
 
@@ -26,8 +27,8 @@ std::string ToGbkLinesLossy(const QString& text)
     if (std::optional<std::string> exact = ToGbkLines(text))
         return *exact;
     std::string gbk;
-    for (const char32_t code : QString(text).replace(u'\n', QStringLiteral("\r\n")).toUcs4())
-        gbk += Utf8ToGbk(QString::fromUcs4(&code, 1).toStdString()).value_or("?");
+    for (const char32_t code : text.toUcs4())
+        gbk += code == U'\n' ? "\r\n" : Utf8ToGbk(QString::fromUcs4(&code, 1).toStdString()).value_or("?");
     return gbk;
 }
 
@@ -40,16 +41,16 @@ PrintJob::PrintJob(const QString& text, const QString& header, const QFont& body
     : text_(ToGbkLinesLossy(text)),
       header_(ToGbkLinesLossy(header)),
       frame_(FramePage(PageRect(printer), header_.size())),
-      body_font_(body_font),
-      metrics_(body_font, &printer)
+      body_font_(MeasuredFont(body_font)),
+      metrics_(body_font_, &printer)
 {
-    page_starts_.Start();
+    page_starts_.Start(text_);
 }
 
 PageLines PrintJob::LayOut(int page)
 {
     PageLines lines = LayoutPage(text_, page_starts_.StartOf(page), frame_.body, metrics_);
-    page_starts_.Record(page, lines.next_start, text_);
+    page_starts_.Record(page, lines.next_start);
     return lines;
 }
 
@@ -69,7 +70,7 @@ void PrintJob::Paint(QPainter& painter, int page, const PageLines& lines) const
     for (const PrintedLine& line : lines.lines) {
         for (const TextRun& run : line.runs) {
             const std::string_view bytes = std::string_view(text_).substr(run.begin, run.end - run.begin);
-            painter.drawText(QPoint(frame_.body.left + run.x, line.y + ascent), FromGbk(bytes));
+            painter.drawText(QPointF(frame_.body.left + run.x, line.y + ascent), FromGbk(bytes));
         }
     }
     painter.restore();

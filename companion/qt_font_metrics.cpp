@@ -4,17 +4,20 @@
 
 namespace orvik {
 
-QtFontMetrics::QtFontMetrics(const QFont& font, QPaintDevice* device) : metrics_(font, device) {}
+QtFontMetrics::QtFontMetrics(const QFont& font, QPaintDevice* device)
+    : metrics_(font, device), widths_(0x10000, -1.0)
+{
+}
 
-int QtFontMetrics::CharWidth(std::string_view gbk_char) const
+double QtFontMetrics::CharWidth(std::string_view gbk_char) const
 {
     unsigned key = 0;
     for (const char byte : gbk_char)
         key = key << 8 | static_cast<unsigned char>(byte);
-    const auto [entry, added] = widths_.try_emplace(key, 0);
-    if (added)
-        entry->second = metrics_.horizontalAdvance(FromGbk(gbk_char));
-    return entry->second;
+    double& width = widths_[key & 0xFFFF];
+    if (width < 0)
+        width = metrics_.horizontalAdvance(FromGbk(gbk_char));
+    return width;
 }
 
 }  // namespace orvik

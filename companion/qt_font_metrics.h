@@ -1,9 +1,9 @@
 #pragma once
 
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 
 #include "companion/page_layout.h"
 
@@ -14,15 +14,16 @@ class QtFontMetrics final : public FontMetrics {
 public:
     QtFontMetrics(const QFont& font, QPaintDevice* device);
 
-    int CharWidth(std::string_view gbk_char) const override;
-    int Height() const override { return metrics_.height(); }
-    int ExternalLeading() const override { return metrics_.leading(); }
-    int AverageCharWidth() const override { return metrics_.averageCharWidth(); }
+    double CharWidth(std::string_view gbk_char) const override;
+    int Height() const override { return qRound(metrics_.height()); }
+    int ExternalLeading() const override { return qRound(metrics_.leading()); }
+    double AverageCharWidth() const override { return metrics_.averageCharWidth(); }
 
 private:
-    QFontMetrics metrics_;
-    // Layout asks for the same few characters again and again.
-    mutable std::unordered_map<unsigned, int> widths_;
+    QFontMetricsF metrics_;
+    // By a character's bytes as one number; negative until measured. Layout
+    // asks for the same few characters again and again.
+    mutable std::vector<double> widths_;
 };
 
 }  // namespace orvik

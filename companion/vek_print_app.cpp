@@ -2,32 +2,17 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTranslator>
 
 #include "companion/main_frame.h"
+#include "platform/qt_translation.h"
 
 namespace orvik {
-namespace {
-
-// The standard dialogs (print, preview, page setup, font, save as, message
-// boxes) speak Chinese like the rest of the program, whatever the locale.
-void InstallChineseTranslation(QTranslator& translator)
-{
-    if (translator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
-}
-
-}  // namespace
 
 int RunVekPrint(const std::string& path)
 {
-    QTranslator translator;
-    InstallChineseTranslation(translator);
+    InstallQtChineseTranslation();
     // The key under which settings would be kept.
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QApplication::setApplicationName(QStringLiteral("vekPrint"));

@@ -5,11 +5,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QSaveFile>
 
 #include "companion/file_bytes.h"
-#include "platform/gbk_qt.h"
 #include "companion/vek_print_view.h"
+#include "platform/atomic_file.h"
+#include "platform/gbk_qt.h"
 
 namespace orvik {
 
@@ -18,8 +18,10 @@ bool CVekPrintDoc::OnOpenDocument(const std::string& path)
     std::optional<std::string> bytes = ReadFileBytes(path, kMaxDocumentBytes);
     if (!bytes)
         return false;
+    if (!view_.SetText(FromGbk(*bytes)))
+        return false;
     bytes_ = std::move(*bytes);
-    view_.setPlainText(FromGbk(bytes_));
+    line_end_ = LineEndOf(bytes_);
     path_name_ = QFile::decodeName(path.c_str());
     SetModifiedFlag(false);
     return true;
@@ -27,12 +29,11 @@ bool CVekPrintDoc::OnOpenDocument(const std::string& path)
 
 CVekPrintDoc::SaveResult CVekPrintDoc::OnSaveDocument(const QString& path)
 {
-    std::optional<std::string> bytes = IsModified() ? ToGbkLines(view_.toPlainText()) : bytes_;
+    std::optional<std::string> bytes =
+        IsModified() ? ToGbkLines(view_.Text(), line_end_) : bytes_;
     if (!bytes)
         return SaveResult::kNotGbk;
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(bytes->size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes->data(), size) != size || !file.commit())
+    if (!WriteFileAtomically(QFile::encodeName(path).toStdString(), *bytes))
         return SaveResult::kWriteFailed;
     bytes_ = std::move(*bytes);
     path_name_ = path;
@@ -62,12 +63,12 @@ void CVekPrintDoc::OnFileSaveAs(QWidget* parent)
 
 bool CVekPrintDoc::IsModified() const
 {
-    return view_.document()->isModified();
+    return view_.IsModified();
 }
 
 void CVekPrintDoc::SetModifiedFlag(bool modified)
 {
-    view_.document()->setModified(modified);
+    view_.SetModified(modified);
 }
 
 }  // namespace orvik

@@ -21,8 +21,9 @@ public:
     bool OnOpenDocument(const std::string& path);
 
     // Unedited text is written back byte for byte, even where it was not
-    // valid GBK; edited text is converted, with CR LF line ends. The file is
-    // replaced only once the new content is completely written.
+    // valid GBK; edited text is converted, its lines ending as the file's
+    // first line did. The file is replaced only once the new content is
+    // completely written.
     SaveResult OnSaveDocument(const QString& path);
 
     // Asks for a file name, saves, and reports a failure.
@@ -34,7 +35,8 @@ public:
 
 private:
     CVekPrintView& view_;
-    std::string bytes_;  // as last read or written
+    std::string bytes_;      // as last read or written
+    std::string line_end_ = "\r\n";
     QString path_name_;
 };
 

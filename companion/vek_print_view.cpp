@@ -34,12 +34,8 @@ int LastPage(const QPrinter& printer)
 }  // namespace
 
 CVekPrintView::CVekPrintView(QWidget* parent)
-    : QPlainTextEdit(parent), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : EditorView(parent), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
-    // Long lines wrap at the window edge instead of scrolling sideways.
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 CVekPrintView::~CVekPrintView() = default;
@@ -70,7 +66,7 @@ void CVekPrintView::SetFontObject(const QFont& font)
 
 void CVekPrintView::UpdateTabStops()
 {
-    setTabStopDistance(4 * fontMetrics().averageCharWidth());
+    SetTabStopDistance(4 * fontMetrics().averageCharWidth());
 }
 
 void CVekPrintView::OnSetPageHeader()
@@ -140,7 +136,7 @@ int CVekPrintView::PrintDocument(QPrinter& printer)
 
 void CVekPrintView::OnBeginPrinting(QPainter& painter, QPrinter& printer)
 {
-    job_ = std::make_unique<PrintJob>(toPlainText(), page_header_, BodyFont(painter.font(), printer),
+    job_ = std::make_unique<PrintJob>(Text(), page_header_, BodyFont(painter.font(), printer),
                                       printer);
 }
 

@@ -3,9 +3,9 @@
 #include <memory>
 
 #include <QFont>
-#include <QPlainTextEdit>
 #include <QString>
 
+#include "companion/editor_view.h"
 #include "companion/page_layout.h"
 
 class QPainter;
@@ -17,7 +17,7 @@ class PrintJob;
 
 // The editor view: holds the text, the page header and the font, and prints
 // the text page by page.
-class CVekPrintView : public QPlainTextEdit {
+class CVekPrintView : public EditorView {
     Q_OBJECT
 
 public:

@@ -6,6 +6,26 @@ namespace orvik {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// In one pass over the bytes: QString::replace takes time quadratic in the
+// number of lines. Line end bytes are never part of a GBK character.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0;;) {
+        const std::size_t hit = text.find(from, pos);
+        out.append(text.substr(pos, hit - pos));
+        if (hit == std::string_view::npos)
+            return out;
+        out.append(to);
+        pos = hit + from.size();
+    }
+}
+
+}  // namespace
+
 QString FromGbk(std::string_view gbk)
 {
     return QString::fromStdString(GbkToUtf8(gbk));
@@ -18,13 +38,23 @@ std::optional<std::string> ToGbk(const QString& text)
 
 QString FromGbkLines(std::string_view gbk)
 {
-    return FromGbk(gbk).replace(u"\r\n"_s, u"\n"_s);
+    return FromGbk(ReplaceAll(gbk, "\r\n", "\n"));
 }
 
-std::optional<std::string> ToGbkLines(const QString& text)
+std::optional<std::string> ToGbkLines(const QString& text, std::string_view line_end)
 {
-    QString crlf = text;
-    return ToGbk(crlf.replace(u'\n', u"\r\n"_s));
+    std::optional<std::string> gbk = ToGbk(text);
+    if (gbk && line_end != "\n")
+        *gbk = ReplaceAll(*gbk, "\n", line_end);
+    return gbk;
+}
+
+qsizetype GbkLinesLength(const QString& text)
+{
+    qsizetype bytes = 0;
+    for (const QChar c : text)
+        bytes += c.unicode() < 0x80 && c != u'\n' ? 1 : 2;
+    return bytes;
 }
 
 QString NotGbkMessage(const QString& text)

@@ -8,7 +8,7 @@ namespace orvik {
 const std::string_view kProcessFileHeader = "Haltor的计算器过程文件";
 const std::string_view kCannotOpenFileMessage = "打不开文件";
 const std::string_view kFileFormatErrorMessage = "文件格式错误";
-const std::string_view kLinesCutMessage = "文件中有过长的行(超过65536个字节)，只读入了每行的前面部分";
+const std::string_view kLinesCutMessage = "文件中有过长的行(超过2998个字节)，只读入了每行的前面部分";
 
 namespace {
 

@@ -14,10 +14,11 @@ extern const std::string_view kProcessFileHeader;  // Haltor的计算器过程�
 inline constexpr std::string_view kProcessFileEndMarker = "end:";
 // A file holds at most this many statement lines, as the history does.
 inline constexpr int kProcessFileLineCount = 500;
-// The most of one text line that is read. A statement is at most 1999
-// bytes, so this leaves room for several on one line; longer lines are cut
-// (they could never be evaluated) and the reader says so.
-inline constexpr std::size_t kProcessFileLineMax = 64 * 1024;
+// The most of one text line that is read, and of a line in the input box.
+// A statement is at most 1999 bytes; far longer lines are no statements but
+// keep the window busy laying them out on every keystroke. Longer lines are
+// cut and the reader says so.
+inline constexpr std::size_t kProcessFileLineMax = 2998;
 
 // The fixed GBK messages of the save and the reader.
 extern const std::string_view kCannotOpenFileMessage;   // 打不开文件

@@ -6,7 +6,7 @@ ORVIK_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   fonts-noto-cjk
-  libx11-dev qt6-translations-l10n
+  libx11-dev qt6-translations-l10n poppler-utils
   libedit-dev
   dpkg-dev file desktop-file-utils appstream shared-mime-info
   clang libclang-rt-14-dev

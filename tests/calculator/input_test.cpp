@@ -2,11 +2,13 @@
 // and the routing of typed keys.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "calculator/choice_list.h"
 #include "calculator/key_routing.h"
+#include "records/process_file.h"
 #include "window_fixture.h"
 
 Q_DECLARE_METATYPE(orvik::KeyContext)
@@ -21,6 +23,8 @@ private slots:
     void KeypadInsertsAtCaret_data();
     void KeypadInsertsAtCaret();
     void TypedDigitsFollowTheKeypad();
+    void EveryTypedCharacterReachesTheBox_data();
+    void EveryTypedCharacterReachesTheBox();
     void AssignKeyPassesFocusToEvaluate();
     void FunctionListPutsCaretInside_data();
     void FunctionListPutsCaretInside();
@@ -33,6 +37,7 @@ private slots:
     void MultiLineEnter();
     void ArrowsReachTheHistory();
     void CommaIsTypedNormally();
+    void BoxRefusesTextBeyondItsLength();
 };
 
 void InputTest::KeypadInsertsAtCaret_data()
@@ -90,6 +95,51 @@ void InputTest::TypedDigitsFollowTheKeypad()
     f.Type(u"30"_s);
     QCOMPARE(f.Input().toPlainText(), u"2*sin(300)+sin(30)"_s);
     QCOMPARE(f.Caret(), 17);
+}
+
+void InputTest::EveryTypedCharacterReachesTheBox_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("expected");
+    const QString evaluate = u"@1048"_s;
+    QTest::newRow("prompt, click, operator, letters")
+        << QStringList{u"@end"_s, u"k5"_s, evaluate, u"@end"_s, u"+w*v"_s} << u"k5+w*v"_s;
+    QTest::newRow("prompt, typing on") << QStringList{u"@end"_s, u"k5"_s, evaluate, u"+w"_s} << u"k5+w"_s;
+    QTest::newRow("prompt by Enter") << QStringList{u"@end"_s, u"k5\r+w"_s} << u"k5+w"_s;
+    QTest::newRow("keypad click, typing") << QStringList{u"@end"_s, u"2"_s, u"@1013"_s, u"x+y"_s}
+                                          << u"2*x+y"_s;
+    QTest::newRow("function button, typing") << QStringList{u"@end"_s, u"@1034"_s, u"x"_s} << u"sin(x)"_s;
+    QTest::newRow("= button, typing") << QStringList{u"@end"_s, u"r"_s, u"@1031"_s, u"w+1"_s} << u"r=w+1"_s;
+    QTest::newRow("radix, typing") << QStringList{u"@end"_s, u"1"_s, u"@1073"_s, u"+w"_s} << u"1+w"_s;
+    QTest::newRow("evaluating nothing, typing") << QStringList{evaluate, u"w"_s} << u"w"_s;
+    QTest::newRow("variable list, typing")
+        << QStringList{u"@end"_s, u"a=1\r"_s, u"@list"_s, u"+b"_s} << u"a=1+b"_s;
+    QTest::newRow("multi-line, prompt, click, typing")
+        << QStringList{u"@1063"_s, u"@end"_s, u"k5\r"_s, evaluate, u"@end"_s, u"w+v"_s} << u"k5\nw+v"_s;
+}
+
+// Typed keys go where a user's eyes are: into the input box, whatever was
+// clicked or asked before. A step is typed, or is a mouse click: "@1048" on
+// that control, "@end" behind the input box's text, "@list" on the first
+// variable. The prompt for an unknown name is answered.
+void InputTest::EveryTypedCharacterReachesTheBox()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, expected);
+    WindowFixture f;
+    f.port.prompt_answers << u"2"_s;
+    for (const QString& step : steps) {
+        if (step == u"@end")
+            f.ClickInputEnd();
+        else if (step == u"@list")
+            QTest::mouseClick(f.Variables().viewport(), Qt::LeftButton, {},
+                              f.Variables().visualItemRect(f.Variables().item(0, 0)).center());
+        else if (step.startsWith(u'@'))
+            f.MouseClick(step.mid(1).toInt());
+        else
+            f.Type(step);
+    }
+    QCOMPARE(f.Input().toPlainText(), expected);
 }
 
 void InputTest::AssignKeyPassesFocusToEvaluate()
@@ -188,8 +238,12 @@ void InputTest::RouteKeyDecides_data()
     const int evaluate = int(KeyAction::Evaluate);
     const int keypad = int(KeyAction::Keypad);
     KeyContext plain;
-    KeyContext routed;
+    plain.focus = KeyFocus::InputBox;
+    KeyContext routed = plain;
     routed.keypad_routing = true;
+    KeyContext button;
+    KeyContext line_box;
+    line_box.focus = KeyFocus::LineNumberBox;
     KeyContext immediate;
     immediate.immediate = true;
     KeyContext multi;
@@ -220,6 +274,12 @@ void InputTest::RouteKeyDecides_data()
     QTest::newRow("immediate backspace") << int(Qt::Key_Backspace) << u"\b"_s << immediate
                                          << int(KeyAction::ImmediateBackspace) << -1 << true;
     QTest::newRow("= is typed") << int(Qt::Key_Equal) << u"="_s << plain << none << -1 << false;
+    const int redirect = int(KeyAction::TypeIntoInput);
+    QTest::newRow("letter on a button") << int(Qt::Key_W) << u"w"_s << button << redirect << -1 << true;
+    QTest::newRow("digit on a button") << int(Qt::Key_7) << u"7"_s << button << redirect << -1 << true;
+    QTest::newRow("letter on the list") << int(Qt::Key_W) << u"w"_s << list << redirect << -1 << true;
+    QTest::newRow("digit, line-number box") << int(Qt::Key_7) << u"7"_s << line_box << none << -1 << false;
+    QTest::newRow("tab on a button") << int(Qt::Key_Tab) << u"\t"_s << button << none << -1 << false;
     QTest::newRow("down") << int(Qt::Key_Down) << u""_s << list << int(KeyAction::StepDown) << -1 << false;
     QTest::newRow("up, multi-line middle") << int(Qt::Key_Up) << u""_s << multi << none << -1 << false;
     QTest::newRow("up, multi-line top") << int(Qt::Key_Up) << u""_s << top << int(KeyAction::StepUp) << -1 << false;
@@ -293,6 +353,34 @@ void InputTest::CommaIsTypedNormally()
     f.Input().setFocus();
     f.Type(u"log(2,8)"_s);
     QCOMPARE(f.Input().toPlainText(), u"log(2,8)"_s);
+}
+
+// A pasted megabyte would keep the window busy laying it out.
+void InputTest::BoxRefusesTextBeyondItsLength()
+{
+    const qsizetype max = kProcessFileLineMax;
+    const QString refused = u"计算式太长,书写框中最多只能有2998个字节"_s;
+    WindowFixture f;
+    f.SetInput(QString(max - 3, u'1') + u'\n');  // a line break takes two bytes
+    f.Input().setFocus();
+    QApplication::clipboard()->setText(QString(2 * 1024 * 1024, u'1'));
+    f.Input().paste();
+    QCOMPARE(f.port.messages, QStringList{refused});
+    f.Click(id::kPi);  // two bytes
+    QCOMPARE(f.port.messages.size(), 2);
+    f.Type(u"1"_s);    // the last byte
+    f.Type(u"2+"_s);  // typed, the keypad
+    f.Click(id::kMultiLine);
+    f.Type(u"\r"_s);  // a line break
+    QCOMPARE(f.Input().toPlainText(), QString(max - 3, u'1') + u"\n1"_s);
+    QCOMPARE(f.port.messages, QStringList(5, refused));
+    QCOMPARE(f.HistoryLine(0).size(), max - 1);  // as the box shows it, LF for CR LF
+    f.Input().selectAll();
+    f.Input().paste();  // in place of the selection: too long still
+    QCOMPARE(f.port.messages.size(), 6);
+    QApplication::clipboard()->setText(u"x=2"_s);
+    f.Input().paste();
+    QCOMPARE(f.Input().toPlainText(), u"x=2"_s);
 }
 
 }  // namespace orvik

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/gbk_qt.h"
 #include "records/process_file.h"
 #include "window_fixture.h"
 
@@ -36,6 +37,7 @@ private slots:
     void ReadRefusals_data();
     void ReadRefusals();
     void UndefinedBytesSurviveAJump();
+    void LongLineIsCut();
     void StartUpFile_data();
     void StartUpFile();
 
@@ -217,6 +219,18 @@ void ProcessFilesTest::UndefinedBytesSurviveAJump()
     QCOMPARE(f.window.History().Line(0), std::string("a=\xFF" "1"));
 }
 
+// Two megabytes on one line: the window shows its start, not a frozen box.
+void ProcessFilesTest::LongLineIsCut()
+{
+    WindowFixture f;
+    const QByteArray line = "h=1" + QByteArray("+1").repeated(1 << 20);
+    f.port.chosen_files = {Write(u"long.vek"_s, Header() + "\r\n" + line + "\r\nend:")};
+    f.Click(id::kLoad);
+    QCOMPARE(f.port.messages, QStringList{FromGbk(kLinesCutMessage)});
+    QCOMPARE(f.Input().toPlainText().size(), qsizetype(kProcessFileLineMax));
+    QVERIFY(f.Input().toPlainText().startsWith(u"h=1+1+1"_s));
+}
+
 void ProcessFilesTest::StartUpFile_data()
 {
     QTest::addColumn<QString>("argument");
@@ -224,6 +238,7 @@ void ProcessFilesTest::StartUpFile_data()
     QTest::newRow("4 bytes") << u"ab.v"_s << u"r=2"_s;
     QTest::newRow("full path") << QString() << u"r=2"_s;
     QTest::newRow("3 bytes") << u"a.v"_s << QString();
+    QTest::newRow("directory") << u"folder.vek"_s << QString();  // no message either
 }
 
 // Relative names are read from the working directory.
@@ -235,6 +250,7 @@ void ProcessFilesTest::StartUpFile()
     const QString full = Write(u"start.vek"_s, bytes);
     Write(u"ab.v"_s, bytes);
     Write(u"a.v"_s, bytes);
+    QDir(home_->path()).mkdir(u"folder.vek"_s);
     WindowFixture f(argument.isEmpty() ? full : argument);
     QCOMPARE(f.Input().toPlainText(), shown);
     QCOMPARE(f.HistoryLine(1), shown.isEmpty() ? QString() : u"r*3"_s);

@@ -8,8 +8,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QFontInfo>
+#include <QGlyphRun>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include "calculator/help_text.h"
 #include "platform/input_value_dialog.h"
@@ -37,10 +41,12 @@ private slots:
     void HelpShowsTheBody();
     void HelpFileMissing();
     void HelpLinesInPieces();
+    void ShippedHelpFitsItsBox();
     void FindsTheDesktopCalculator();
     void InputValueDialogLayout();
 
 private:
+    static void VerifyFixedPitchCjk(const QWidget& box);
     void WriteHelpFile(const QString& directory, const QByteArray& gbk);
 
     QTemporaryDir current_;
@@ -227,6 +233,44 @@ void ShellTest::HelpLinesInPieces()
     expected += "\r\n\xB0\xEF\xB0\xEF\r\n";  // no character is cut in two
     QCOMPARE(*text, expected);
     QVERIFY(!ReadHelpText(path + ".missing"));
+}
+
+// One font draws everything, the degree marks included, and a Chinese
+// character takes exactly two columns.
+void ShellTest::VerifyFixedPitchCjk(const QWidget& box)
+{
+    const QString family = u"Noto Sans Mono CJK SC"_s;
+    QCOMPARE(QFontInfo(box.font()).family(), family);
+    QTextLayout layout(u"10°7′30″ 半径r"_s, box.font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns())
+        QCOMPARE(run.rawFont().familyName(), family);
+    const QFontMetricsF metrics(box.font());
+    QCOMPARE(metrics.horizontalAdvance(u"半径"_s), 4 * metrics.horizontalAdvance(u"r"_s));
+}
+
+// The help file that comes with the program: no line wraps.
+void ShellTest::ShippedHelpFitsItsBox()
+{
+    const QString shipped = QDir(QCoreApplication::applicationDirPath()).filePath(u"计算器.txt"_s);
+    QVERIFY(QFile::copy(shipped, current_.filePath(u"计算器.txt"_s)));
+    WindowFixture f;
+    VerifyFixedPitchCjk(f.Input());
+    int lines = 0;
+    f.port.inspect_dialog = [&lines](QDialog& dialog) {
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const auto* box = FindControl<QPlainTextEdit>(dialog, id::help_text::kText);
+        VerifyFixedPitchCjk(*box);
+        for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+            QVERIFY2(block.layout()->lineCount() <= 1, qPrintable(block.text()));
+            ++lines;
+        }
+    };
+    f.Click(id::kHelp);
+    QVERIFY(lines > 40);
 }
 
 void ShellTest::FindsTheDesktopCalculator()

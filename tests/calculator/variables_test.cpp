@@ -1,4 +1,5 @@
 // The variable list and the value prompt of the engine.
+#include <QApplication>
 #include <QTest>
 
 #include "window_fixture.h"
@@ -47,6 +48,8 @@ void VariablesTest::RowsFollowTheTable()
     f.Click(id::kEvaluate);
     QCOMPARE(f.Cell(0, 1), u"7.000000000"_s);
     QCOMPARE(f.Variables().rowCount(), 5);
+    QCOMPARE(f.Variables().columnWidth(0), 100);
+    QCOMPARE(f.Variables().columnWidth(1), 80);
 }
 
 void VariablesTest::RightClickInsertsTheName()
@@ -55,11 +58,19 @@ void VariablesTest::RightClickInsertsTheName()
     f.SetInput(u"a=2;b=3"_s);
     f.Click(id::kEvaluate);
     f.SetInput(u"2*"_s);
+    f.Input().setFocus();
     QWidget* viewport = f.Variables().viewport();
     QTest::mouseClick(viewport, Qt::RightButton, {}, RowCentre(f, 0));
     QCOMPARE(f.Input().toPlainText(), u"2*a"_s);
+    QCOMPARE(QApplication::focusWidget(), &f.Input());  // the list's type-ahead gets nothing
+    f.Type(u"+b"_s);
     QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(10, viewport->height() - 5));
-    QCOMPARE(f.Input().toPlainText(), u"2*a"_s);
+    QCOMPARE(f.Input().toPlainText(), u"2*a+b"_s);
+    auto* line_box = f.Control<QWidget>(id::kLineNumber);
+    line_box->setFocus();
+    QTest::mouseClick(viewport, Qt::RightButton, {}, RowCentre(f, 1));
+    QCOMPARE(f.Input().toPlainText(), u"2*a+bb"_s);
+    QCOMPARE(QApplication::focusWidget(), line_box);
 }
 
 void VariablesTest::DoubleClickEditsTheValue_data()

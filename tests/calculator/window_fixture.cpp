@@ -21,6 +21,19 @@ void WindowFixture::Click(int id) const
     Control<QAbstractButton>(id)->click();
 }
 
+void WindowFixture::MouseClick(int id) const
+{
+    QTest::mouseClick(Control<QWidget>(id), Qt::LeftButton);
+}
+
+void WindowFixture::ClickInputEnd() const
+{
+    QTextCursor end = Input().textCursor();
+    end.movePosition(QTextCursor::End);
+    const QPoint behind = Input().cursorRect(end).center() + QPoint(8, 0);
+    QTest::mouseClick(Input().viewport(), Qt::LeftButton, {}, behind);
+}
+
 void WindowFixture::SetInput(const QString& text, int caret) const
 {
     Input().setPlainText(text);

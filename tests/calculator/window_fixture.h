@@ -38,6 +38,10 @@ public:
     QString HistoryLine(int slot) const;
 
     void Click(int id) const;
+    // A user's mouse click: the control takes the focus as it would.
+    void MouseClick(int id) const;
+    // A user's click behind the input box's text: caret and focus go there.
+    void ClickInputEnd() const;
     // The input box holds `text` with the caret at `caret` (-1: the end).
     void SetInput(const QString& text, int caret = -1) const;
     // Types each character, and each "\r" as Enter, at the window's focus.

@@ -1,4 +1,6 @@
+#include <QImage>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,6 +19,7 @@ private:
     std::pair<int, int> PrintToPdf(CVekPrintView& view, QPrinter& printer)
     {
         const QString path = dir_.filePath(QStringLiteral("out%1.pdf").arg(++files_));
+        last_pdf_ = path;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         const int printed = view.PrintDocument(printer);
@@ -35,7 +38,20 @@ private:
         return lines.join('\n');
     }
 
+    // The first page of the last PDF as a grey image at 150 dots an inch.
+    QImage RenderFirstPage()
+    {
+        const QString image = dir_.filePath(QStringLiteral("page"));
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"), {"-r", "150", "-f", "1", "-l", "1", "-gray", "-singlefile",
+                                                  last_pdf_, image});
+        if (!render.waitForFinished(-1) || render.exitCode() != 0)
+            qFatal("pdftoppm (poppler-utils) could not render %s", qPrintable(last_pdf_));
+        return QImage(image + QStringLiteral(".pgm"));
+    }
+
     QTemporaryDir dir_;
+    QString last_pdf_;
     int files_ = 0;
 
 private slots:
@@ -62,17 +78,55 @@ private slots:
         QFETCH(int, min_pages);
         QFETCH(int, max_pages);
         CMainFrame frame;
-        frame.View().setPlainText(text);
+        frame.View().SetText(text);
         frame.View().SetPageHeader(header);
         const auto [printed, in_file] = PrintToPdf(frame.View(), frame.View().Printer());
         QCOMPARE(in_file, printed);
         QVERIFY2(printed >= min_pages && printed <= max_pages, qPrintable(QString::number(printed)));
     }
 
+    // The body ends at R-100: full lines must reach it, and nothing may pass it.
+    void NoPrintedCharacterCrossesTheBodysRightEdge_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("point_size");  // 0: the printer's default font
+        QTest::newRow("capital X, default font") << QString(200, u'X') << 0;
+        QTest::newRow("capital X, large font") << QString(200, u'X') << 31;
+        QTest::newRow("Chinese") << QStringLiteral("齿").repeated(200) << 0;
+    }
+
+    void NoPrintedCharacterCrossesTheBodysRightEdge()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, point_size);
+        CMainFrame frame;
+        frame.View().SetText(text);
+        if (point_size > 0) {
+            QFont font;
+            font.setPointSize(point_size);
+            frame.View().SetFontObject(font);
+        }
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setFullPage(true);  // the painter's origin is the paper's corner
+        PrintToPdf(frame.View(), printer);
+        const QImage page = RenderFirstPage();
+        QVERIFY(!page.isNull());
+        const double edge = (printer.width() - 100) * double(page.width()) / printer.width();
+        int rightmost_ink = -1;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = page.width() - 1; x > rightmost_ink; --x)
+                if (qGray(page.pixel(x, y)) < 128)
+                    rightmost_ink = x;
+        // One pixel for rounding at this resolution; a full line ends within
+        // about a character of the edge.
+        QVERIFY2(rightmost_ink <= edge + 1, qPrintable(QStringLiteral("ink at %1, edge %2").arg(rightmost_ink).arg(edge)));
+        QVERIFY2(rightmost_ink > edge - 80, qPrintable(QStringLiteral("ink at %1, edge %2").arg(rightmost_ink).arg(edge)));
+    }
+
     void ALargerFontTakesMorePages()
     {
         CMainFrame frame;
-        frame.View().setPlainText(Lines(200, QStringLiteral("x = 1")));
+        frame.View().SetText(Lines(200, QStringLiteral("x = 1")));
         QPrinter printer(QPrinter::HighResolution);
         const int default_pages = PrintToPdf(frame.View(), printer).first;
         QFont large;
@@ -86,7 +140,7 @@ private slots:
     void PageRangePrintsOnlyThosePages()
     {
         CMainFrame frame;
-        frame.View().setPlainText(Lines(300, QStringLiteral("line")));
+        frame.View().SetText(Lines(300, QStringLiteral("line")));
         QPrinter printer(QPrinter::HighResolution);
         const int all = PrintToPdf(frame.View(), printer).first;
         printer.setPrintRange(QPrinter::PageRange);

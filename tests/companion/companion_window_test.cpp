@@ -38,8 +38,8 @@ private:
     // As if typed: the document counts it as an edit.
     static void Type(CVekPrintView& view, const QString& text)
     {
-        view.selectAll();
-        view.insertPlainText(text);
+        view.SelectAll();
+        view.InsertText(text);
     }
 
     QTemporaryDir dir_;
@@ -88,7 +88,7 @@ private slots:
         QFETCH(QString, shown);
         CMainFrame frame;
         QVERIFY(frame.Document().OnOpenDocument(QFile::encodeName(Write("shown", bytes)).toStdString()));
-        QCOMPARE(frame.View().toPlainText(), shown);
+        QCOMPARE(frame.View().Text(), shown);
         QVERIFY(!frame.Document().IsModified());
     }
 
@@ -111,15 +111,27 @@ private slots:
         QCOMPARE(Read(copy), bytes);
     }
 
-    void EditedTextIsSavedAsGbkWithCrLf()
+    void EditedTextKeepsTheFilesLineEnds_data()
     {
+        QTest::addColumn<QByteArray>("original");
+        QTest::addColumn<QByteArray>("line_end");
+        QTest::newRow("one line: CR LF") << QByteArray("old") << QByteArray("\r\n");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\n") << QByteArray("\r\n");
+        QTest::newRow("bare LF") << QByteArray("a\nb\r\n") << QByteArray("\n");
+        QTest::newRow("lone CR") << QByteArray("a\rb") << QByteArray("\r");
+    }
+
+    void EditedTextKeepsTheFilesLineEnds()
+    {
+        QFETCH(QByteArray, original);
+        QFETCH(QByteArray, line_end);
         CMainFrame frame;
-        QVERIFY(frame.Document().OnOpenDocument(QFile::encodeName(Write("edit", "old")).toStdString()));
-        Type(frame.View(), QStringLiteral("第一行\n二"));
+        QVERIFY(frame.Document().OnOpenDocument(QFile::encodeName(Write("edit", original)).toStdString()));
+        Type(frame.View(), QStringLiteral("第一行\n二\n"));
         QVERIFY(frame.Document().IsModified());
         const QString target = dir_.filePath(QStringLiteral("edited"));
         QCOMPARE(frame.Document().OnSaveDocument(target), CVekPrintDoc::SaveResult::kSaved);
-        QCOMPARE(Read(target), QByteArray("\xB5\xDA\xD2\xBB\xD0\xD0\r\n\xB6\xFE"));
+        QCOMPARE(Read(target), "\xB5\xDA\xD2\xBB\xD0\xD0" + line_end + "\xB6\xFE" + line_end);
         QVERIFY(!frame.Document().IsModified());
     }
 
@@ -173,10 +185,10 @@ private slots:
     void CutAndCopyNeedASelection()
     {
         CMainFrame frame;
-        frame.View().setPlainText(QStringLiteral("text"));
+        frame.View().SetText(QStringLiteral("text"));
         QAction* copy = frame.findChild<QAction*>(vek_ids::Name(vek_ids::kEditCopy));
         QVERIFY(!copy->isEnabled());
-        frame.View().selectAll();
+        frame.View().SelectAll();
         QVERIFY(copy->isEnabled());
     }
 
@@ -194,7 +206,7 @@ private slots:
         QCOMPARE(Read(path), QByteArray("Input: \r\n"));
     }
 
-    void ViewStartsWithDialogFontAndWrapsLongLines()
+    void ViewStartsWithDialogFontAndNoSidewaysScrolling()
     {
         CMainFrame frame;
         CVekPrintView& view = frame.View();
@@ -203,9 +215,8 @@ private slots:
         QCOMPARE(view.FontObject().family(), QStringLiteral("宋体"));
         QCOMPARE(view.FontObject().pixelSize(), 12);
         QCOMPARE(view.font(), text_font);
-        QCOMPARE(view.lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QCOMPARE(view.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QCOMPARE(view.tabStopDistance(), 4.0 * view.fontMetrics().averageCharWidth());
+        QCOMPARE(view.TabStopDistance(), 4.0 * view.fontMetrics().averageCharWidth());
     }
 
     void ChosenFontBecomesTheTextFont()
@@ -217,7 +228,7 @@ private slots:
         chosen.setPointSize(20);
         view.SetFontObject(chosen);
         QCOMPARE(view.font(), chosen);
-        QCOMPARE(view.tabStopDistance(), 4.0 * QFontMetrics(chosen).averageCharWidth());
+        QCOMPARE(view.TabStopDistance(), 4.0 * QFontMetrics(chosen).averageCharWidth());
     }
 
     void PageHeaderDialogEditsTheHeader()

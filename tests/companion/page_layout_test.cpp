@@ -15,10 +15,10 @@ namespace {
 // tab stops every 40.
 class FixedWidthMetrics final : public FontMetrics {
 public:
-    int CharWidth(std::string_view gbk_char) const override { return 10 * static_cast<int>(gbk_char.size()); }
+    double CharWidth(std::string_view gbk_char) const override { return 10.0 * static_cast<double>(gbk_char.size()); }
     int Height() const override { return 100; }
     int ExternalLeading() const override { return 0; }
-    int AverageCharWidth() const override { return 10; }
+    double AverageCharWidth() const override { return 10; }
 };
 
 // GBK bytes of 中 and 文.
@@ -33,7 +33,7 @@ std::string Describe(std::string_view text, const PrintedLine& line)
     for (const TextRun& run : line.runs) {
         if (run.x != 0) {
             out += '[';
-            out += std::to_string(run.x);
+            out += std::to_string(static_cast<int>(run.x));
             out += ']';
         }
         out += text.substr(run.begin, run.end - run.begin);
@@ -49,11 +49,11 @@ Pages Print(std::string_view text, int width, int height)
     const FixedWidthMetrics metrics;
     const DeviceRect body{0, 0, width, height};
     PageStartList starts;
-    starts.Start();
+    starts.Start(text);
     Pages pages;
     for (int page = 1; starts.Has(page); ++page) {
         const PageLines laid = LayoutPage(text, starts.StartOf(page), body, metrics);
-        starts.Record(page, laid.next_start, text);
+        starts.Record(page, laid.next_start);
         pages.emplace_back();
         for (const PrintedLine& line : laid.lines)
             pages.back().push_back(Describe(text, line));

@@ -104,7 +104,7 @@ TEST_F(ProcessFileTest, ReaderTakesLinesUpToTheEndMarker)
         std::string file;
         Lines lines;
     };
-    const std::string long_line(5000, '7');
+    const std::string statement = "x=" + std::string(1997, '7');  // the longest one
     const std::string longest(kProcessFileLineMax, '7');
     const Case cases[] = {
         {"crlf", kHeader + "\r\na=1\r\nb=a;c=b\r\nend:", {"a=1", "b=a\r\nc=b"}},
@@ -114,7 +114,7 @@ TEST_F(ProcessFileTest, ReaderTakesLinesUpToTheEndMarker)
         {"empty body line", kHeader + "\r\na\r\n\r\nc\r\nend:", {"a", "", "c"}},
         {"lone carriage return kept", kHeader + "\r\na\rb\r\n", {"a\rb"}},
         {"end marker with blank", kHeader + "\r\nend: \r\nb\r\nend:", {"end: ", "b"}},
-        {"long line read whole", kHeader + "\r\n" + long_line + "\r\nnext\r\nend:", {long_line, "next"}},
+        {"longest statement read whole", kHeader + "\r\n" + statement + "\r\nnext\r\nend:", {statement, "next"}},
         {"longest line read whole", kHeader + "\r\n" + longest + "\r\nnext", {longest, "next"}},
         {"header only", kHeader, {}},
     };

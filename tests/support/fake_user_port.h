@@ -3,16 +3,19 @@
 #include <functional>
 #include <optional>
 
+#include <QApplication>
 #include <QDialog>
 #include <QList>
 #include <QStringList>
+#include <QTest>
 
 #include "platform/user_port.h"
 
 namespace orvik {
 
 // A scripted port: records what the program shows and asks, and answers
-// from prepared lists (No and Cancel once a list is used up).
+// from prepared lists (No and Cancel once a list is used up). Each exchange
+// briefly activates a stand-in window, as a real dialog would.
 class FakeUserPort : public UserPort {
 public:
     struct Prompt {
@@ -36,10 +39,15 @@ public:
     QStringList chosen_files;                      // for the file dialogs; empty: Cancel
     std::function<void(QDialog&)> inspect_dialog;  // may press the dialog's OK
 
-    void ShowMessage(const QString& text) override { messages << text; }
+    void ShowMessage(const QString& text) override
+    {
+        StandInForDialog();
+        messages << text;
+    }
 
     bool AskYesNo(const QString& question) override
     {
+        StandInForDialog();
         questions << question;
         return !answers.isEmpty() && answers.takeFirst();
     }
@@ -48,6 +56,7 @@ public:
 
     bool PromptValue(const QString& prompt, QString& entry) override
     {
+        StandInForDialog();
         prompts << Prompt{prompt, entry};
         const std::optional<QString> answer = prompt_answers.isEmpty() ? std::nullopt
                                                                        : prompt_answers.takeFirst();
@@ -70,6 +79,7 @@ public:
 
     int RunDialog(QDialog& dialog) override
     {
+        StandInForDialog();
         dialogs << dialog.windowTitle();
         if (inspect_dialog)
             inspect_dialog(dialog);
@@ -78,8 +88,27 @@ public:
     }
 
 private:
+    // A modal dialog takes the activation from the window that opened it and
+    // gives it back when it closes; the window's focus has to survive that.
+    static void StandInForDialog()
+    {
+        QWidget* owner = QApplication::activeWindow();
+        QWidget stand_in;
+        stand_in.show();
+        stand_in.activateWindow();
+        if (!QTest::qWaitForWindowActive(&stand_in))
+            qWarning("the dialog's stand-in did not become active");
+        stand_in.hide();
+        if (owner) {
+            owner->activateWindow();
+            if (!QTest::qWaitForWindowActive(owner))
+                qWarning("the window did not become active again");
+        }
+    }
+
     QString ChooseFile(const QString& caption, const QString& directory, const QString& filter)
     {
+        StandInForDialog();
         dialogs << caption;
         file_choices << FileChoice{caption, directory, filter};
         return chosen_files.isEmpty() ? QString() : chosen_files.takeFirst();
