@@ -13,10 +13,10 @@ namespace {
 
 class FixedWidthFont final : public orvik::FontMetrics {
 public:
-    int CharWidth(std::string_view gbk_char) const override { return 10 * static_cast<int>(gbk_char.size()); }
+    double CharWidth(std::string_view gbk_char) const override { return 10.0 * static_cast<double>(gbk_char.size()); }
     int Height() const override { return 100; }
     int ExternalLeading() const override { return 0; }
-    int AverageCharWidth() const override { return 10; }
+    double AverageCharWidth() const override { return 10; }
 };
 
 void CheckPage(const orvik::PageLines& page, std::string_view text, std::size_t start,
@@ -46,12 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string_view text(reinterpret_cast<const char*>(data) + 2, size - 2);
     const FixedWidthFont font;
     orvik::PageStartList starts;
-    starts.Start();
+    starts.Start(text);
     for (int page = 1; starts.Has(page); ++page) {
         const std::size_t start = starts.StartOf(page);
         const orvik::PageLines laid = orvik::LayoutPage(text, start, body, font);
         CheckPage(laid, text, start, body);
-        starts.Record(page, laid.next_start, text);
+        starts.Record(page, laid.next_start);
     }
     starts.Clear();
     return 0;
