@@ -55,7 +55,7 @@ WriteResult CompanionSaveAsRow(const fs::path& target)
 {
     CVekPrintView view;
     CVekPrintDoc document(view);
-    view.setPlainText(QString(20000, u'x') + QStringLiteral("\n中文"));
+    view.SetText(QString(20000, u'x') + QStringLiteral("\n中文"));
     document.SetModifiedFlag(true);
     const QString path = QString::fromStdString(target.string());
     switch (document.OnSaveDocument(path)) {
