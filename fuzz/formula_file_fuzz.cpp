@@ -55,8 +55,8 @@ CheckingListener SaveAndEdit(const CheckingListener& edited, const std::filesyst
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const std::filesystem::path path = WorkFile("read.tfl");
-    static const std::filesystem::path copy = WorkFile("saved.tfl");
+    static const WorkFile path("read.tfl");
+    static const WorkFile copy("saved.tfl");
     WriteBytes(path, data, size);
     const orvik::FormulaFile file(path);
     CheckingListener opened;

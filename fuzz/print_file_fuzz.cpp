@@ -41,7 +41,7 @@ std::string Stored(std::string_view text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const std::filesystem::path path = WorkFile("__temp1");
+    static const WorkFile path("__temp1");
     static orvik::VariableTable table;
     table.Clear();
     FuzzedDataProvider input(data, size);

@@ -26,8 +26,8 @@ void CheckRead(const orvik::ProcessFileRead& read, int room)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const std::filesystem::path file = WorkFile("read.vek");
-    static const std::filesystem::path copy = WorkFile("saved.vek");
+    static const WorkFile file("read.vek");
+    static const WorkFile copy("saved.vek");
     WriteBytes(file, data, size);
     const int small_room = static_cast<int>(size % 4);
     CheckRead(orvik::ReadProcessFile(file, small_room), small_room);
