@@ -9,6 +9,7 @@ ORVIK_PACKAGES=(
   libx11-dev qt6-translations-l10n poppler-utils
   libedit-dev
   dpkg-dev file desktop-file-utils appstream shared-mime-info
+  clang libclang-rt-14-dev
 )
 
 orvik_missing_packages() {

@@ -1,16 +1,15 @@
 #include "records/process_file.h"
 
-#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
+#include "file_size_limit.h"
 #include "temporary_directory_test.h"
 
 
@@ -182,28 +181,6 @@ TEST_F(ProcessFileTest, SaveIntoMissingDirectoryFails)
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, kCannotOpenFileMessage);
 }
-
-// Lowers the file size limit so that writing fails as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = old_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, old_handler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*old_handler_)(int) = nullptr;
-};
 
 TEST_F(ProcessFileTest, FailedSaveLeavesTheOldFile)
 {

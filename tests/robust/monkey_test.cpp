@@ -1,0 +1,393 @@
+// A monkey on the calculator window: long seeded random sequences of clicks,
+// keys, typed statements and list choices, every prompt and question
+// answered at random. After every action the window must still stand by its
+// promises; a watchdog catches a hang. A failure names its seed, so
+//   ORVIK_MONKEY_SEEDS=<seed> ORVIK_MONKEY_ACTIONS=<n> monkey_tests
+// replays it; the same variables run more seeds or longer sequences.
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <thread>
+#include <vector>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "calculator/choice_list.h"
+#include "fake_process_start.h"
+#include "platform/gbk_qt.h"
+#include "window_fixture.h"
+
+namespace orvik {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+constexpr int kDefaultActions = 3000;
+// Drawing the window is most of the time an action takes; a user never acts
+// that fast, but the posted events (paint included) still run every few.
+constexpr int kActionsPerEventRun = 25;
+constexpr int kHangSeconds = 20;
+
+class Random {
+public:
+    explicit Random(unsigned seed) : engine_(seed) {}
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine_); }
+    bool OneIn(int n) { return Below(n) == 0; }
+    template <typename T, std::size_t N>
+    const T& Pick(const T (&items)[N])
+    {
+        return items[Below(static_cast<int>(N))];
+    }
+
+private:
+    std::mt19937 engine_;
+};
+
+struct Action {
+    const char* name;
+    std::function<void(Random&)> run;
+};
+
+// Stops the process when the action counter stands still: a hang in a
+// handler would otherwise block the test run.
+class Watchdog {
+public:
+    explicit Watchdog(unsigned seed)
+        : thread_([this, seed] {
+              long seen = -1;
+              auto since = std::chrono::steady_clock::now();
+              while (!done_) {
+                  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                  const long now = step_;
+                  if (now != seen) {
+                      seen = now;
+                      since = std::chrono::steady_clock::now();
+                  } else if (std::chrono::steady_clock::now() - since > std::chrono::seconds(kHangSeconds)) {
+                      std::fprintf(stderr, "monkey: seed %u hung at action %ld (%s)\n", seed, now, action_.load());
+                      std::abort();
+                  }
+              }
+          })
+    {
+    }
+    ~Watchdog()
+    {
+        done_ = true;
+        thread_.join();
+    }
+    void Step(long step, const char* action)
+    {
+        action_ = action;
+        step_ = step;
+    }
+
+private:
+    std::atomic<bool> done_{false};
+    std::atomic<long> step_{0};
+    std::atomic<const char*> action_{""};
+    std::thread thread_;
+};
+
+// Pieces of statements: names (some 29 and 30 bytes long, many distinct ones
+// to fill the variable table), numbers, operators, functions and marks.
+const QString kNames[] = {u"x"_s, u"y"_s, u"r"_s, u"a1"_s, u"半径"_s, u"π"_s, QString(29, u'n'),
+                          QString(30, u'm'), u"if"_s, u"else"_s, u"fcys"_s};
+const QString kPieces[] = {u"+"_s, u"-"_s, u"*"_s, u"/"_s, u"^"_s, u"%"_s, u"("_s, u")"_s, u"="_s,
+                           u"+="_s, u"++"_s, u"--"_s, u"&&"_s, u"||"_s, u">"_s, u"<="_s, u"=="_s,
+                           u"!"_s, u";"_s, u"\n"_s, u","_s, u"//"_s, u"sin("_s, u"ainv("_s,
+                           u"_P("_s, u"and("_s, u"sqrt("_s, u"°"_s, u"′"_s, u"″"_s, u"'"_s,
+                           u"0x1F"_s, u"0b101"_s, u"0o17"_s, u"1e308"_s, u".5"_s, u" "_s, u"\t"_s,
+                           u"\U0001F600"_s, u"中"_s};
+
+QString RandomStatement(Random& random)
+{
+    QString text;
+    const int pieces = 1 + random.Below(8);
+    for (int i = 0; i < pieces; ++i) {
+        switch (random.Below(5)) {
+        case 0:
+            text += random.Pick(kNames);
+            break;
+        case 1:
+        case 2:
+            text += u'v' + QString::number(random.Below(600));  // many names: a full table
+            break;
+        case 3:
+            text += QString::number(random.Below(1000) / (random.OneIn(3) ? 7.0 : 1.0));
+            break;
+        default:
+            text += random.Pick(kPieces);
+        }
+    }
+    return text;
+}
+
+// Key presses at `widget` that type `text`; a character without a key of its
+// own comes as its text alone, as from an input method.
+void TypeText(QWidget* widget, const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\n') {
+            QTest::keyClick(widget, Qt::Key_Return);
+            continue;
+        }
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
+            QTest::keyClick(widget, c.toLatin1());
+            continue;
+        }
+        const qsizetype length = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
+        i += length - 1;
+    }
+}
+
+// Drives one calculator window on a fresh engine.
+class WindowMonkey {
+public:
+    explicit WindowMonkey(const QString& folder) : folder_(folder)
+    {
+        f_.window.UseProcessStart(starts_);  // prints start no companion
+        BuildActions();
+    }
+
+    const std::vector<Action>& Actions() const { return actions_; }
+    WindowFixture& Fixture() { return f_; }
+
+    // Fresh random answers for whatever the next action asks; what was
+    // shown before is forgotten, so the fake's records stay small.
+    void PrepareAnswers(Random& random)
+    {
+        FakeUserPort& port = f_.port;
+        port.messages.clear();
+        port.questions.clear();
+        port.prompts.clear();
+        port.dialogs.clear();
+        port.file_choices.clear();
+        port.answers.clear();
+        port.prompt_answers.clear();
+        port.chosen_files.clear();
+        // A modal dialog (about, help, print choice) is closed with OK or Cancel.
+        const bool accept = random.OneIn(2);
+        port.inspect_dialog = [accept](QDialog& dialog) { dialog.done(accept ? QDialog::Accepted : QDialog::Rejected); };
+        starts_.started.clear();
+        for (int i = 0; i < 3; ++i) {
+            port.answers << random.OneIn(2);
+            port.prompt_answers << (random.OneIn(4) ? std::nullopt : std::optional(RandomAnswer(random)));
+            port.chosen_files << RandomFile(random);
+        }
+    }
+
+    // The promises the window keeps whatever was done; empty when all hold.
+    QString Broken(int line_before) const
+    {
+        const int variables = f_.engine->Variables().Count();
+        if (variables > VariableTable::kCapacity || f_.Variables().rowCount() > VariableTable::kCapacity)
+            return u"more than 400 variables: %1"_s.arg(variables);
+        const CalculationHistory& history = f_.window.History();
+        if (history.CurrentLine() < 0 || history.CurrentLine() >= kHistoryLineCount
+            || history.FirstEmptySlot() > kHistoryLineCount)
+            return u"history beyond 500 lines"_s;
+        if (f_.Enabled(id::kStepUp) != history.UpEnabled() || f_.Enabled(id::kStepDown) != history.DownEnabled())
+            return u"↑/↓ states do not match line %1"_s.arg(history.LineNumber());
+        if (history.CurrentLine() != line_before && f_.Input().toPlainText() != f_.HistoryLine(history.CurrentLine()))
+            return u"moved to line %1 but the input box shows another text"_s.arg(history.LineNumber());
+        return {};
+    }
+
+    // A window that closed (Esc or the close question answered Yes) is
+    // opened again: the program would have ended, the monkey goes on. When
+    // no window is active (the process log closed), the calculator becomes
+    // active again, as the window manager would make it.
+    void KeepOpen()
+    {
+        if (!f_.window.isVisible())
+            f_.window.show();
+        if (QApplication::activeWindow())
+            return;
+        f_.window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&f_.window))
+            qWarning("calculator window did not become active again");
+    }
+
+private:
+    QString RandomAnswer(Random& random) const
+    {
+        const QString answers[] = {u"3"_s, u"-2.5e3"_s, u"abc"_s, QString(), u"1+1"_s, u"\U0001F600"_s};
+        return random.Pick(answers);
+    }
+
+    QString RandomFile(Random& random) const
+    {
+        const QString files[] = {QString(), folder_ + u"/history.vek"_s, folder_ + u"/missing.vek"_s,
+                                 folder_, folder_ + u"/no/such/folder/x.vek"_s};
+        return random.Pick(files);
+    }
+
+    QWidget* Focus()
+    {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus : &f_.window;
+    }
+
+    void BuildActions()
+    {
+        // Every button but calc.exe, which would start the desktop's calculator.
+        static constexpr int kButtons[] = {
+            id::kClearVariables, id::kStepUp, id::kStepDown, id::kSave, id::kLoad, id::kJumpToLine,
+            id::kClearStatements, id::kPlus, id::kMinus, id::kTimes, id::kDivide, id::kDigit0,
+            id::kDigit1, id::kDigit2, id::kDigit3, id::kDigit4, id::kDigit5, id::kDigit6, id::kDigit7,
+            id::kDigit8, id::kDigit9, id::kHelp, id::kOther, id::kPoint, id::kPower, id::kAssign,
+            id::kOpenParenthesis, id::kCloseParenthesis, id::kSin, id::kCos, id::kTan, id::kInv,
+            id::kAsin, id::kAcos, id::kAtan, id::kAinv, id::kAbs, id::kInt, id::kLog, id::kLg, id::kLn,
+            id::kExp, id::kEvaluate, id::kAbout, id::kBackspace, id::kClearInput, id::kPi,
+            id::kDegreeDisplay, id::kSolveEquation, id::kIntegrate, id::kLoopCalculation, id::kDrawing,
+            id::kExamples, id::kDegreeMark, id::kMinuteMark, id::kSecondMark, id::kFormula, id::kProcess,
+            id::kPrint, id::kPrintResults, id::kOk, id::kCancel};
+        static constexpr int kGroupButtons[] = {
+            id::kRadixBinary, id::kRadixOctal, id::kRadixDecimal, id::kRadixHexadecimal, id::kBytes1,
+            id::kBytes2, id::kBytes4, id::kBytes8, id::kDegrees, id::kRadians, id::kImmediate,
+            id::kMultiLine};
+        static constexpr int kKeys[] = {
+            Qt::Key_0, Qt::Key_1, Qt::Key_7, Qt::Key_X, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Asterisk,
+            Qt::Key_Slash, Qt::Key_AsciiCircum, Qt::Key_ParenLeft, Qt::Key_ParenRight, Qt::Key_Equal,
+            Qt::Key_Period, Qt::Key_Semicolon, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Up,
+            Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Backspace,
+            Qt::Key_Delete, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_PageUp};
+        const QString kLineNumbers[] = {u"1"_s, u"2"_s, u"499"_s, u"500"_s, u"501"_s, u"0"_s, u"-1"_s,
+                                        u"abc"_s, QString(), u"007"_s};
+
+        actions_ = {
+            {"click a button", [this](Random& r) { f_.Click(r.Pick(kButtons)); }},
+            {"click a radio button or check box", [this](Random& r) { f_.Click(r.Pick(kGroupButtons)); }},
+            {"press a key", [this](Random& r) { QTest::keyClick(Focus(), Qt::Key(r.Pick(kKeys))); }},
+            {"press a key with Shift or Ctrl",
+             [this](Random& r) {
+                 const Qt::KeyboardModifier modifier = r.OneIn(2) ? Qt::ShiftModifier : Qt::ControlModifier;
+                 QTest::keyClick(Focus(), Qt::Key(r.Pick(kKeys)), modifier);
+             }},
+            {"type a statement", [this](Random& r) { TypeText(Focus(), RandomStatement(r)); }},
+            {"type a statement into the input box",
+             [this](Random& r) {
+                 f_.Input().setFocus();
+                 f_.Input().insertPlainText(RandomStatement(r));
+             }},
+            {"replace the input box text",
+             [this](Random& r) {
+                 f_.SetInput(RandomStatement(r), r.OneIn(2) ? -1 : 0);
+                 if (r.OneIn(2))
+                     f_.Click(id::kEvaluate);
+             }},
+            {"choose from a list",
+             [this](Random& r) {
+                 ChoiceList* list = r.OneIn(2) ? f_.window.Controls().function_list : f_.window.Controls().symbol_list;
+                 if (r.OneIn(5)) {
+                     emit list->ChoiceCancelled();
+                     return;
+                 }
+                 const int index = r.Below(list->count());
+                 list->setCurrentIndex(index);
+                 emit list->activated(index);
+             }},
+            {"click the variable list",
+             [this](Random& r) {
+                 NamePickListCtrl& list = f_.Variables();
+                 const int rows = list.rowCount();
+                 const QPoint where = rows > 0 && !r.OneIn(5)
+                                          ? list.visualItemRect(list.item(r.Below(rows), 0)).center()
+                                          : QPoint(5, list.viewport()->height() - 2);
+                 if (r.OneIn(2))
+                     QTest::mouseClick(list.viewport(), Qt::RightButton, {}, where);
+                 else
+                     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, where);
+             }},
+            {"press Enter on the variable list",
+             [this](Random&) {
+                 f_.Variables().setFocus();
+                 QTest::keyClick(&f_.Variables(), Qt::Key_Return);
+             }},
+            {"step down or up", [this](Random& r) { f_.Click(r.OneIn(3) ? id::kStepUp : id::kStepDown); }},
+            {"jump to a line", [this, kLineNumbers](Random& r) { f_.JumpTo(r.Pick(kLineNumbers)); }},
+        };
+    }
+
+    QString folder_;
+    FakeProcessStart starts_;
+    WindowFixture f_;
+    std::vector<Action> actions_;
+};
+
+QList<unsigned> SeedsToRun()
+{
+    const QString chosen = qEnvironmentVariable("ORVIK_MONKEY_SEEDS");
+    if (chosen.isEmpty())
+        return {1, 2, 3, 4, 5};
+    QList<unsigned> seeds;
+    for (const QString& seed : chosen.split(u','))
+        seeds << seed.toUInt();
+    return seeds;
+}
+
+int ActionsPerSeed()
+{
+    bool ok = false;
+    const int actions = qEnvironmentVariableIntValue("ORVIK_MONKEY_ACTIONS", &ok);
+    return ok && actions > 0 ? actions : kDefaultActions;
+}
+
+}  // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void CalculatorWindow_data();
+    void CalculatorWindow();
+};
+
+void MonkeyTest::CalculatorWindow_data()
+{
+    QTest::addColumn<unsigned>("seed");
+    QTest::addColumn<int>("actions");
+    for (const unsigned seed : SeedsToRun())
+        QTest::addRow("seed %u", seed) << seed << ActionsPerSeed();
+}
+
+void MonkeyTest::CalculatorWindow()
+{
+    QFETCH(unsigned, seed);
+    QFETCH(int, actions);
+    // Saved process files go to memory where it can: each save syncs.
+    QTemporaryDir folder(QDir("/dev/shm").exists() ? u"/dev/shm/orvik-monkey-XXXXXX"_s : QString());
+    QVERIFY(folder.isValid());
+    WindowMonkey monkey(folder.path());
+    Random random(seed);
+    Watchdog watchdog(seed);
+    for (int step = 1; step <= actions; ++step) {
+        const Action& action = monkey.Actions()[random.Below(static_cast<int>(monkey.Actions().size()))];
+        watchdog.Step(step, action.name);
+        const int line_before = monkey.Fixture().window.History().CurrentLine();
+        monkey.PrepareAnswers(random);
+        action.run(random);
+        if (step % kActionsPerEventRun == 0)
+            QCoreApplication::processEvents();
+        monkey.KeepOpen();
+        const QString broken = monkey.Broken(line_before);
+        if (!broken.isEmpty()) {
+            QFAIL(qPrintable(u"seed %1, action %2 (%3): %4\nreplay: ORVIK_MONKEY_SEEDS=%1 ORVIK_MONKEY_ACTIONS=%2"_s
+                                 .arg(seed)
+                                 .arg(step)
+                                 .arg(QString::fromLatin1(action.name), broken)));
+        }
+    }
+}
+
+}  // namespace orvik
+
+QTEST_MAIN(orvik::MonkeyTest)
+#include "monkey_test.moc"
