@@ -9,13 +9,20 @@ namespace orvik {
 
 void StripBlanks(std::string& text)
 {
+    // "//" is looked for in what is kept, so "/ /" is a comment as well: a
+    // stripped text stripped again stays as it is (formula files store
+    // stripped lines and strip them again on reading).
     size_t kept = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\0' || (c == '/' && i + 1 < text.size() && text[i + 1] == '/'))
+    for (const char c : text) {
+        if (c == '\0')
             break;
-        if (c != ' ' && c != '\t' && c != '\r')
-            text[kept++] = c;
+        if (c == ' ' || c == '\t' || c == '\r')
+            continue;
+        if (c == '/' && kept > 0 && text[kept - 1] == '/') {
+            --kept;
+            break;
+        }
+        text[kept++] = c;
     }
     text.resize(kept);
 }

@@ -160,11 +160,21 @@ TEST_F(EngineTest, StatementDriver)
     EXPECT_EQ(Value("b"), 6);
 }
 
-TEST_F(EngineTest, StripBlanksCutsAtComment)
+TEST_F(EngineTest, StripBlanksCutsAtCommentAndStripsOnceForAll)
 {
-    std::string text = " a = 1 ;\tb=2 // rest\nc=3";
-    StripBlanks(text);
-    EXPECT_EQ(text, "a=1;b=2");
+    const std::pair<std::string, std::string> cases[] = {
+        {" a = 1 ;\tb=2 // rest\nc=3", "a=1;b=2"},
+        {"x = / /1", "x="},
+        {"[end]/ /", "[end]"},
+        {"8/2/2", "8/2/2"},
+    };
+    for (const auto& [raw, stripped] : cases) {
+        std::string text = raw;
+        StripBlanks(text);
+        EXPECT_EQ(text, stripped) << raw;
+        StripBlanks(text);
+        EXPECT_EQ(text, stripped) << raw;
+    }
 }
 
 TEST_F(EngineTest, AssignmentsAndCompoundAssignments)
