@@ -177,6 +177,7 @@ private:
     double last_result_ = 0.0;
     int byte_length_ = 4;
     bool keypad_routing_ = true;
+    bool typing_into_input_ = false;  // a key is on its way to the input box
     bool operator_seen_ = false;  // immediate mode: an operator was pressed before
     bool function_choice_cancelled_ = false;
     bool symbol_choice_cancelled_ = false;

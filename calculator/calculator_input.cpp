@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -136,8 +137,13 @@ void CalculatorDialog::RunKeyRoute(const KeyRoute& route, const QKeyEvent& event
 }
 
 // Typed as if the box had had the focus: routed again, then typed there.
+// Once only: while the window is not active the box cannot take the focus,
+// and the key would come back here without end.
 void CalculatorDialog::TypeIntoInput(const QKeyEvent& event)
 {
+    if (typing_into_input_)
+        return;
+    const QScopedValueRollback once(typing_into_input_, true);
     FocusInput();
     QKeyEvent typed(event.type(), event.key(), event.modifiers(), event.text());
     QCoreApplication::sendEvent(controls_.input, &typed);

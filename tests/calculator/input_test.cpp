@@ -37,6 +37,7 @@ private slots:
     void MultiLineEnter();
     void ArrowsReachTheHistory();
     void CommaIsTypedNormally();
+    void KeyForAnInactiveWindowIsTypedOnceAtMost();
     void BoxRefusesTextBeyondItsLength();
 };
 
@@ -353,6 +354,22 @@ void InputTest::CommaIsTypedNormally()
     f.Input().setFocus();
     f.Type(u"log(2,8)"_s);
     QCOMPARE(f.Input().toPlainText(), u"log(2,8)"_s);
+}
+
+// While another window is active the box cannot take the focus, and in
+// immediate mode it is read-only and passes the key back to the window: the
+// key must not travel between the two for ever.
+void InputTest::KeyForAnInactiveWindowIsTypedOnceAtMost()
+{
+    WindowFixture f;
+    f.Click(id::kImmediate);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    f.window.setFocus();
+    QTest::keyClick(&f.window, Qt::Key_A);
+    QCOMPARE(f.Input().toPlainText(), QString());
 }
 
 // A pasted megabyte would keep the window busy laying it out.
