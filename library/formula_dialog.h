@@ -87,7 +87,7 @@ private:
     void EnterValue(int row);
     void ShowMessages(const FormulaSheet::OpenResult& result);
     // Printing and saving need an open formula, sweeping one with an input
-    // and no edit in progress.
+    // and a statement, and no edit in progress.
     void EnableCommands();
 
     // Editing (formula_dialog_editing.cpp).

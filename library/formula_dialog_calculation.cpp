@@ -90,7 +90,7 @@ void FormulaDialog::EnableCommands()
     bool has_input = false;
     for (int row = 0; row < sheet_.RowCount() && !has_input; ++row)
         has_input = sheet_.IsInputRow(row);
-    sweep_->setEnabled(sheet_.IsOpen() && has_input && editing_ == Editing::None);
+    sweep_->setEnabled(sheet_.IsOpen() && has_input && !sheet_.Statements().empty() && editing_ == Editing::None);
 }
 
 void FormulaDialog::Print()

@@ -48,11 +48,44 @@ std::pair<double, double> Span(const std::vector<double>& values)
     return {min - margin, max + margin};
 }
 
+// Ticks at whole multiples of 1, 2 or 5 times a power of ten, about five
+// across, however the range itself begins and ends.
+double TickInterval(double span)
+{
+    const double rough = span / 5;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (factor * magnitude >= rough)
+            return factor * magnitude;
+    }
+    return 10 * magnitude;
+}
+
+// The input's axis: logarithmic in decades, or linear with its ticks at
+// round values.
+QAbstractAxis* InputAxis(SweepSpacing spacing, double span)
+{
+    if (spacing == SweepSpacing::Logarithmic) {
+        auto* axis = new QLogValueAxis;
+        axis->setLabelFormat(QStringLiteral("%g"));
+        axis->setMinorTickCount(-1);
+        return axis;
+    }
+    auto* axis = new QValueAxis;
+    axis->setLabelFormat(QStringLiteral("%g"));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(TickInterval(span));
+    return axis;
+}
+
 }  // namespace
 
 SweepChartView::SweepChartView(const SweepResult& result, QWidget* parent) : QChartView(parent), result_(result)
 {
     setRenderHint(QPainter::Antialiasing);
+    // The saved picture is the view: white to its edges, not the window's colour.
+    setBackgroundBrush(Qt::white);
     chart()->legend()->hide();
 }
 
@@ -70,22 +103,15 @@ void SweepChartView::Plot(int statement)
     series->setPointsVisible(result_.PointCount() <= kMarkedPointsMax);
     chart.addSeries(series);
 
-    QAbstractAxis* x = nullptr;
-    if (result_.range.spacing == SweepSpacing::Logarithmic) {
-        auto* axis = new QLogValueAxis;
-        axis->setLabelFormat(QStringLiteral("%g"));
-        axis->setMinorTickCount(-1);
-        x = axis;
-    } else {
-        x = new QValueAxis;
-    }
     const auto [x_min, x_max] = Span(result_.inputs);
+    QAbstractAxis* x = InputAxis(result_.range.spacing, x_max - x_min);
     x->setRange(x_min, x_max);
     x->setTitleText(FromGbk(result_.input_name));
     auto* y = new QValueAxis;
     const auto [y_min, y_max] = Span(result_.results[statement]);
     y->setRange(y_min, y_max);
     y->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%g"));
     y->setTitleText(FromGbk(SweepResultName(result_.statements[statement])));
     chart.addAxis(x, Qt::AlignBottom);
     chart.addAxis(y, Qt::AlignLeft);

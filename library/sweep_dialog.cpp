@@ -1,7 +1,6 @@
 #include "library/sweep_dialog.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -57,6 +56,7 @@ SweepDialog::SweepDialog(const FormulaSheet& sheet, UserPort& port, QWidget* par
 {
     SetControlId(*this, ids::kDialog);
     setWindowTitle(u"参数扫描"_s);
+    setMinimumWidth(320);
     CreateControls();
     for (int row = 0; row < sheet_.RowCount(); ++row) {
         if (sheet_.IsInputRow(row))
@@ -108,13 +108,18 @@ void SweepDialog::CreateControls()
 
     connect(input_, &QComboBox::currentIndexChanged, this, &SweepDialog::ProposeRange);
     connect(by_step_, &QRadioButton::toggled, this, &SweepDialog::ShowSpacing);
-    connect(logarithmic_, &QRadioButton::toggled, this, [this] {
-        ShowSpacing();
+    // A ratio seldom divides a range into whole steps: on a logarithmic
+    // axis the points are counted unless the user asks for a ratio.
+    connect(logarithmic_, &QRadioButton::toggled, this, [this](bool logarithmic) {
+        if (logarithmic)
+            by_count_->setChecked(true);
         ProposeStep();
+        ShowSpacing();
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     ShowSpacing();
+    EnableOk();
 }
 
 // One check box per statement, all chosen; many scroll.
@@ -148,16 +153,13 @@ void SweepDialog::ProposeRange()
     ProposeStep();
 }
 
-// Ten steps across the range: a tenth of it, or on a logarithmic axis
-// the tenth root of its ratio.
+// Ten steps across the range, or on a logarithmic axis a decade.
 void SweepDialog::ProposeStep()
 {
-    const double from = NumberIn(*from_);
-    const double to = NumberIn(*to_);
     if (logarithmic_->isChecked())
-        step_->setText(from > 0 && to > 0 ? Number(std::pow(to / from, 1.0 / kProposedSteps)) : QString());
+        step_->setText(u"10"_s);
     else
-        step_->setText(Number((to - from) / kProposedSteps));
+        step_->setText(Number((NumberIn(*to_) - NumberIn(*from_)) / kProposedSteps));
 }
 
 // On a logarithmic axis the step is the ratio of neighbours.

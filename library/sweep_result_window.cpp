@@ -36,6 +36,7 @@ SweepResultWindow::SweepResultWindow(SweepResult result, std::vector<int> statem
     SetControlId(*this, ids::kWindow);
     setWindowTitle(u"参数扫描 - "_s + FromGbk(result_.formula));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::WindowModal);
     resize(980, 600);
 
     auto* settings = new QLabel(FromGbk(SweepSettingsText(result_)));
@@ -43,8 +44,13 @@ SweepResultWindow::SweepResultWindow(SweepResult result, std::vector<int> statem
     table_ = new QTableView;
     SetControlId(*table_, ids::kTable);
     table_->setModel(new SweepTableModel(result_, statements_, table_));
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    table_->horizontalHeader()->setDefaultSectionSize(110);
+    // Columns as wide as the values of the first rows (not of every row),
+    // with room to breathe.
+    table_->horizontalHeader()->setResizeContentsPrecision(100);
+    table_->resizeColumnsToContents();
+    for (int column = 0; column < table_->model()->columnCount(); ++column)
+        table_->setColumnWidth(column, table_->columnWidth(column) + 16);
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     chart_ = new SweepChartView(result_);
@@ -58,7 +64,6 @@ SweepResultWindow::SweepResultWindow(SweepResult result, std::vector<int> statem
     layout->addWidget(settings);
     layout->addWidget(splitter, 1);
     layout->addWidget(CreateButtons());
-    plotted_->setCurrentIndex(0);
     chart_->Plot(statements_.front());
 }
 
@@ -72,7 +77,7 @@ QWidget* SweepResultWindow::CreateButtons()
     SetControlId(*plotted_, ids::kPlotted);
     for (const int statement : statements_)
         plotted_->addItem(FromGbk(result_.statements[statement]), statement);
-    connect(plotted_, &QComboBox::activated, this,
+    connect(plotted_, &QComboBox::currentIndexChanged, this,
             [this](int index) { chart_->Plot(plotted_->itemData(index).toInt()); });
     layout->addWidget(plotted_);
     layout->addStretch();

@@ -17,9 +17,9 @@ class UserPort;
 
 // Window 161: a sweep's table and the chart of one of its results, which
 // the drop-down picks; the table is saved as CSV, the chart as PNG, and
-// the table printed through the print companion. Not modal, so that
-// sweeps can be compared side by side; it keeps its own copy of the
-// results.
+// the table printed through the print companion. Modal over the formula
+// dialog like every other window of the program, but shown without a
+// loop of its own: it closes and deletes itself.
 class SweepResultWindow : public QDialog {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include "library/core/formula_sweep.h"
 #include "library/core/formula_values.h"
+#include "library/core/sweep_text.h"
 #include "platform/gbk_qt.h"
 
 namespace orvik {
@@ -37,13 +38,20 @@ QVariant SweepTableModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
+// A result's column is headed by the name of what it computes, which fits;
+// the whole statement is its tooltip.
 QVariant SweepTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
-        return {};
     if (orientation == Qt::Vertical)
-        return section + 1;
-    return FromGbk(section == 0 ? result_.input_name : result_.statements[statements_[section - 1]]);
+        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
+    if (section == 0)
+        return role == Qt::DisplayRole ? FromGbk(result_.input_name) : QVariant();
+    const std::string& statement = result_.statements[statements_[section - 1]];
+    if (role == Qt::DisplayRole)
+        return FromGbk(SweepResultName(statement));
+    if (role == Qt::ToolTipRole)
+        return FromGbk(statement);
+    return {};
 }
 
 }  // namespace orvik

@@ -33,9 +33,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kGear = u"标准直齿圆柱齿轮几何尺寸"_s;
+const QString kShiftedGears = u"变位齿轮啮合角与中心距"_s;
 
 // The settings a test types into the sweep dialog before pressing OK.
 struct Settings {
+    QString input;  // empty: the first
     QString from;
     QString to;
     QString amount;
@@ -63,8 +65,10 @@ private slots:
     void SweepsTheGearFormulaIntoATableAndAChart();
     void BadEntriesAreSaidAndTheDialogStaysOpen();
     void SavesAndPrintsTheTable();
+    void AnEngineMessageStopsTheSweepAndSaysWhere();
 
 private:
+    void Open(const QString& formula);
     QAbstractButton& SweepButton() const { return In<QAbstractButton>(*dialog_, id::formula::kSweep); }
     // Types `settings` into the sweep dialog as the button opens it.
     void Answer(const Settings& settings);
@@ -89,19 +93,29 @@ void SweepWindowTest::init()
     qputenv("ORVIK_HOME", QFile::encodeName(dir_->path()));
     const QString library = dir_->filePath(u"vekf"_s);
     QDir().mkpath(library + u"/齿轮"_s);
-    QVERIFY(QFile::copy(QFile::decodeName(ORVIK_STARTER_LIBRARY_DIR) + u"/齿轮/"_s + kGear + u".tfl"_s,
-                        library + u"/齿轮/"_s + kGear + u".tfl"_s));
+    for (const QString& formula : {kGear, kShiftedGears}) {
+        QVERIFY(QFile::copy(QFile::decodeName(ORVIK_STARTER_LIBRARY_DIR) + u"/齿轮/"_s + formula + u".tfl"_s,
+                            library + u"/齿轮/"_s + formula + u".tfl"_s));
+    }
     engine_ = std::make_unique<Engine>(host_);
     engine_->Variables().Append("x", 7, origin::kInput);
     dialog_ = std::make_unique<FormulaDialog>(*engine_, port_, start_, nullptr, QFile::encodeName(library).toStdString());
     dialog_->show();
     QVERIFY(!SweepButton().isEnabled());  // nothing open
+    Open(kGear);
+    QVERIFY(SweepButton().isEnabled());
+}
+
+void SweepWindowTest::Open(const QString& formula)
+{
     auto& tree = In<FormulaTreeCtrl>(*dialog_, id::formula::kTree);
     QTreeWidgetItem* gears = tree.topLevelItem(0)->child(0);
     gears->setExpanded(true);
-    tree.setCurrentItem(gears->child(0));
+    for (int i = 0; i < gears->childCount(); ++i) {
+        if (gears->child(i)->text(0) == formula + u' ')
+            tree.setCurrentItem(gears->child(i));
+    }
     dialog_->OpenFormula();
-    QVERIFY(SweepButton().isEnabled());
 }
 
 void SweepWindowTest::cleanup()
@@ -115,6 +129,10 @@ void SweepWindowTest::Answer(const Settings& settings)
 {
     port_.inspect_dialog = [settings](QDialog& dialog) {
         namespace ids = id::sweep;
+        if (!settings.input.isEmpty()) {
+            auto& input = In<QComboBox>(dialog, ids::kInput);
+            input.setCurrentIndex(input.findText(settings.input));
+        }
         In<QRadioButton>(dialog, settings.logarithmic ? ids::kLogarithmic : ids::kLinear).setChecked(true);
         In<QRadioButton>(dialog, settings.by_count ? ids::kByCount : ids::kByStep).setChecked(true);
         In<QLineEdit>(dialog, ids::kFrom).setText(settings.from);
@@ -157,7 +175,7 @@ void SweepWindowTest::SweepsTheGearFormulaIntoATableAndAChart()
 {
     const int count = engine_->Variables().Count();
     // m from 1 to 5 by 0.5; d=m*z and da=d+2*ha*m shown, z left at 20.
-    QDialog* window = Sweep({u"1"_s, u"5"_s, u"0.5"_s, false, false, {1, 3, 4, 5, 6, 7}});
+    QDialog* window = Sweep({{}, u"1"_s, u"5"_s, u"0.5"_s, false, false, {1, 3, 4, 5, 6, 7}});
     QVERIFY(window && window->isVisible());
     QCOMPARE(port_.dialogs, QStringList{u"参数扫描"_s});
     QCOMPARE(port_.messages, QStringList{});
@@ -166,7 +184,8 @@ void SweepWindowTest::SweepsTheGearFormulaIntoATableAndAChart()
     const QAbstractItemModel& table = *In<QTableView>(*window, id::sweep_result::kTable).model();
     QCOMPARE(table.rowCount(), 9);
     QCOMPARE(table.columnCount(), 3);
-    QCOMPARE(table.headerData(2, Qt::Horizontal).toString(), u"da=d+2*ha*m"_s);
+    QCOMPARE(table.headerData(2, Qt::Horizontal).toString(), u"da"_s);
+    QCOMPARE(table.headerData(2, Qt::Horizontal, Qt::ToolTipRole).toString(), u"da=d+2*ha*m"_s);
     QCOMPARE(Cell(*window, 1, 0), u"1.500000"_s);
     QCOMPARE(Cell(*window, 1, 2), u"33.000000"_s);
     QCOMPARE(Cell(*window, 8, 1), u"100.000000"_s);
@@ -178,7 +197,6 @@ void SweepWindowTest::SweepsTheGearFormulaIntoATableAndAChart()
     QCOMPARE(line.attachedAxes()[1]->titleText(), u"d"_s);
     auto& plotted = In<QComboBox>(*window, id::sweep_result::kPlotted);
     plotted.setCurrentIndex(1);
-    plotted.activated(1);
     QCOMPARE(Series(*window).at(8).y(), 110.0);
     QCOMPARE(Series(*window).attachedAxes()[1]->titleText(), u"da"_s);
 
@@ -186,7 +204,7 @@ void SweepWindowTest::SweepsTheGearFormulaIntoATableAndAChart()
     QCOMPARE(engine_->Variables().Count(), count);
     QCOMPARE(engine_->Variables()[1].value, 2.0);
 
-    QDialog* spread = Sweep({u"0.1"_s, u"100"_s, u"60"_s, true, true, {}});
+    QDialog* spread = Sweep({{}, u"0.1"_s, u"100"_s, u"60"_s, true, true, {}});
     QVERIFY(spread);
     QCOMPARE(Series(*spread).count(), 60);
     QVERIFY(!Series(*spread).pointsVisible());
@@ -227,7 +245,7 @@ void SweepWindowTest::BadEntriesAreSaidAndTheDialogStaysOpen()
 
 void SweepWindowTest::SavesAndPrintsTheTable()
 {
-    QDialog* window = Sweep({u"1"_s, u"2"_s, u"0.5"_s, false, false, {2, 3, 4, 5, 6, 7}});
+    QDialog* window = Sweep({{}, u"1"_s, u"2"_s, u"0.5"_s, false, false, {2, 3, 4, 5, 6, 7}});
     QVERIFY(window);
     const QString csv = dir_->filePath(u"扫描.csv"_s);
     const QString png = dir_->filePath(u"扫描.png"_s);
@@ -258,6 +276,17 @@ void SweepWindowTest::SavesAndPrintsTheTable()
              u"Input: \r\nz = 20.000000 \r\nα = 20.000000 \r\nha = 1.000000 \r\nc = 0.250000 \r\n\r\n"
              u"process: \r\nm\td=m*z\tdb=d*cos(α)\r\n1.000000\t20.000000\t18.793852\r\n"
              u"1.500000\t30.000000\t28.190779\r\n2.000000\t40.000000\t37.587705\r\n"_s);
+}
+
+void SweepWindowTest::AnEngineMessageStopsTheSweepAndSaysWhere()
+{
+    // The working pressure angle has no solution once x1 + x2 is below about -1.2.
+    Open(kShiftedGears);
+    QDialog* window = Sweep({u"x1"_s, u"0.5"_s, u"-4.5"_s, u"-1"_s, false, false, {}});
+    QCOMPARE(port_.messages, QStringList{u"参数扫描在第4点(x1=-2.500000)停止:\n用于求渐开线反函数的值小于0，\n"
+                                         u"可能是给定参数不合理造成的或公式有不完善的地方"_s});
+    QVERIFY(window);
+    QCOMPARE(In<QTableView>(*window, id::sweep_result::kTable).model()->rowCount(), 3);
 }
 
 }  // namespace orvik
