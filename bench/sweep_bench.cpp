@@ -11,9 +11,9 @@
 #include <memory>
 #include <string>
 
-#include <QApplication>
 #include <QTest>
 
+#include "bench/offscreen_benchmarks.h"
 #include "engine/engine.h"
 #include "engine/engine_host.h"
 #include "library/core/formula_sheet.h"
@@ -105,11 +105,5 @@ BENCHMARK(BM_SweepWindowShown)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orvik::RunOffscreenBenchmarks(argc, argv);
 }

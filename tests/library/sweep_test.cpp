@@ -22,12 +22,12 @@ constexpr SweepSpacing kLog = SweepSpacing::Logarithmic;
 
 SweepRange Stepped(double from, double to, double step, SweepSpacing spacing = kLinear)
 {
-    return {.from = from, .to = to, .by_count = false, .step = step, .count = 0, .spacing = spacing};
+    return {.from = from, .to = to, .step = step, .spacing = spacing};
 }
 
 SweepRange Counted(double from, double to, int count, SweepSpacing spacing = kLinear)
 {
-    return {.from = from, .to = to, .by_count = true, .step = 0, .count = count, .spacing = spacing};
+    return {.from = from, .to = to, .by_count = true, .count = count, .spacing = spacing};
 }
 
 TEST(SweepPointsTest, StepsCountsAndLogarithmsEndOnTheEndWhenTheyReachIt)
@@ -55,8 +55,9 @@ TEST(SweepPointsTest, StepsCountsAndLogarithmsEndOnTheEndWhenTheyReachIt)
         for (size_t i = 0; i < c.points.size(); ++i)
             EXPECT_NEAR(points.values[i], c.points[i], 1e-12 * std::abs(c.points[i])) << i;
         EXPECT_EQ(points.values.front(), c.range.from);
-        if (std::abs(c.points.back() - c.range.to) < 1e-12)
+        if (std::abs(c.points.back() - c.range.to) < 1e-12) {
             EXPECT_EQ(points.values.back(), c.range.to);  // exactly, not within rounding
+        }
     }
     EXPECT_EQ(MakeSweepPoints(Stepped(0, 9999, 1)).values.size(), 10000u);
     EXPECT_EQ(MakeSweepPoints(Counted(-1, 1, 10000)).values.size(), 10000u);

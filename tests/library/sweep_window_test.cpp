@@ -16,8 +16,7 @@
 #include <QTest>
 
 #include "engine/engine.h"
-#include "fake_process_start.h"
-#include "fake_user_port.h"
+#include "formula_dialog_fixture.h"
 #include "library/formula_dialog.h"
 #include "library/formula_tree_ctrl.h"
 #include "library/sweep_chart_view.h"
@@ -57,7 +56,7 @@ T& In(const QWidget& root, int id)
 
 }  // namespace
 
-class SweepWindowTest : public QObject {
+class SweepWindowTest : public QObject, FormulaDialogFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -76,31 +75,17 @@ private:
     QDialog* Sweep(const Settings& settings);
     QString Cell(const QDialog& window, int row, int column) const;
     QLineSeries& Series(const QDialog& window) const;
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    FakeUserPort port_;
-    PortEngineHost host_{port_};
-    std::unique_ptr<Engine> engine_;
-    FakeProcessStart start_;
-    std::unique_ptr<FormulaDialog> dialog_;
 };
 
 void SweepWindowTest::init()
 {
-    port_ = FakeUserPort();
-    start_ = FakeProcessStart();
-    dir_ = std::make_unique<QTemporaryDir>();
-    qputenv("ORVIK_HOME", QFile::encodeName(dir_->path()));
-    const QString library = dir_->filePath(u"vekf"_s);
-    QDir().mkpath(library + u"/齿轮"_s);
+    MakeHome();
+    QDir().mkpath(Library(u"齿轮"_s));
     for (const QString& formula : {kGear, kShiftedGears}) {
         QVERIFY(QFile::copy(QFile::decodeName(ORVIK_STARTER_LIBRARY_DIR) + u"/齿轮/"_s + formula + u".tfl"_s,
-                            library + u"/齿轮/"_s + formula + u".tfl"_s));
+                            Library(u"齿轮/"_s + formula + u".tfl"_s)));
     }
-    engine_ = std::make_unique<Engine>(host_);
-    engine_->Variables().Append("x", 7, origin::kInput);
-    dialog_ = std::make_unique<FormulaDialog>(*engine_, port_, start_, nullptr, QFile::encodeName(library).toStdString());
-    dialog_->show();
+    QVERIFY(ShowDialog());
     QVERIFY(!SweepButton().isEnabled());  // nothing open
     Open(kGear);
     QVERIFY(SweepButton().isEnabled());
@@ -120,9 +105,7 @@ void SweepWindowTest::Open(const QString& formula)
 
 void SweepWindowTest::cleanup()
 {
-    dialog_.reset();
-    engine_.reset();
-    dir_.reset();
+    RemoveHome();
 }
 
 void SweepWindowTest::Answer(const Settings& settings)
