@@ -37,7 +37,7 @@ CommandLine Invalid(std::string error)
 
 // The options of a sweep, gathered before they can be checked together.
 struct SweepOptions {
-    std::string spec;  // NAME=FROM:TO[:STEP]
+    std::string argument;  // NAME=FROM:TO[:STEP]
     std::string points;
     bool given = false;  // any of --sweep, --points, --log, --csv
     bool log = false;
@@ -64,15 +64,15 @@ CommandLine WithSweep(CommandLine result, const SweepOptions& options)
         return result;
     if (result.mode != CommandLine::Mode::Formula)
         return Invalid("--sweep、--points、--log 和 --csv 只能和 --formula 一起用");
-    if (options.spec.empty())
+    if (options.argument.empty())
         return Invalid("--points、--log 和 --csv 要和 --sweep 一起用");
-    const size_t equals = options.spec.find('=');
-    const std::vector<std::string> parts = SplitAtColons(options.spec.substr(equals + 1));
+    const size_t equals = options.argument.find('=');
+    const std::vector<std::string> parts = SplitAtColons(options.argument.substr(equals + 1));
     const size_t expected = options.points.empty() ? 3 : 2;
     if (equals == 0 || equals == std::string::npos || parts.size() != expected)
         return Invalid("--sweep 应写成 变量名=起始值:终止值:步长, 有 --points 时写成 变量名=起始值:终止值: "
-                       + options.spec);
-    result.sweep.name = options.spec.substr(0, equals);
+                       + options.argument);
+    result.sweep.name = options.argument.substr(0, equals);
     result.sweep.range = {parts[0], parts[1], options.points.empty() ? parts[2] : options.points,
                           !options.points.empty(),
                           options.log ? SweepSpacing::Logarithmic : SweepSpacing::Linear};
@@ -135,7 +135,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv)
         } else if (arg == "--sweep" || arg == "--points") {
             if (!has_value)
                 return Invalid(std::string(arg) + (arg == "--sweep" ? " 后面缺少 变量名=起始值:终止值:步长" : " 后面缺少点数"));
-            (arg == "--sweep" ? sweep.spec : sweep.points) = argv[++i];
+            (arg == "--sweep" ? sweep.argument : sweep.points) = argv[++i];
             sweep.given = true;
         } else if (arg == "--log" || arg == "--csv") {
             (arg == "--log" ? sweep.log : sweep.csv) = true;
