@@ -3,15 +3,12 @@
 // looked into for the expand button. Runs on the offscreen platform unless
 // another one is asked for.
 
-#include <benchmark/benchmark.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include <QApplication>
-
+#include "bench/offscreen_benchmarks.h"
 #include "library/formula_tree_ctrl.h"
 
 namespace {
@@ -63,11 +60,5 @@ BENCHMARK(BM_FillAndExpandLargeCategory)->Unit(benchmark::kMillisecond)->Iterati
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orvik::RunOffscreenBenchmarks(argc, argv);
 }

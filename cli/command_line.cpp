@@ -35,6 +35,51 @@ CommandLine Invalid(std::string error)
     return result;
 }
 
+// The options of a sweep, gathered before they can be checked together.
+struct SweepOptions {
+    std::string argument;  // NAME=FROM:TO[:STEP]
+    std::string points;
+    bool given = false;  // any of --sweep, --points, --log, --csv
+    bool log = false;
+    bool csv = false;
+};
+
+std::vector<std::string> SplitAtColons(const std::string& text)
+{
+    std::vector<std::string> parts(1);
+    for (const char c : text) {
+        if (c == ':')
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    return parts;
+}
+
+// --sweep NAME=FROM:TO:STEP, or NAME=FROM:TO with --points N; the numbers
+// are read when the sweep is planned, with the formula dialog's messages.
+CommandLine WithSweep(CommandLine result, const SweepOptions& options)
+{
+    if (!options.given)
+        return result;
+    if (result.mode != CommandLine::Mode::Formula)
+        return Invalid("--sweep、--points、--log 和 --csv 只能和 --formula 一起用");
+    if (options.argument.empty())
+        return Invalid("--points、--log 和 --csv 要和 --sweep 一起用");
+    const size_t equals = options.argument.find('=');
+    const std::vector<std::string> parts = SplitAtColons(options.argument.substr(equals + 1));
+    const size_t expected = options.points.empty() ? 3 : 2;
+    if (equals == 0 || equals == std::string::npos || parts.size() != expected)
+        return Invalid("--sweep 应写成 变量名=起始值:终止值:步长, 有 --points 时写成 变量名=起始值:终止值: "
+                       + options.argument);
+    result.sweep.name = options.argument.substr(0, equals);
+    result.sweep.range = {parts[0], parts[1], options.points.empty() ? parts[2] : options.points,
+                          !options.points.empty(),
+                          options.log ? SweepSpacing::Logarithmic : SweepSpacing::Linear};
+    result.sweep.csv = options.csv;
+    return result;
+}
+
 // The arguments that are not options: a formula's NAME=VALUE pairs, or else
 // the one process file.
 CommandLine WithPositional(CommandLine result, std::vector<std::string> positional)
@@ -59,6 +104,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv)
 {
     CommandLine result;
     std::vector<std::string> positional;
+    SweepOptions sweep;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const bool has_value = i + 1 < argc;
@@ -86,13 +132,22 @@ CommandLine ParseCommandLine(int argc, const char* const* argv)
                 return Invalid("--formula 后面缺少公式文件");
             result.mode = CommandLine::Mode::Formula;
             result.file = argv[++i];
+        } else if (arg == "--sweep" || arg == "--points") {
+            if (!has_value)
+                return Invalid(std::string(arg) + (arg == "--sweep" ? " 后面缺少 变量名=起始值:终止值:步长" : " 后面缺少点数"));
+            (arg == "--sweep" ? sweep.argument : sweep.points) = argv[++i];
+            sweep.given = true;
+        } else if (arg == "--log" || arg == "--csv") {
+            (arg == "--log" ? sweep.log : sweep.csv) = true;
+            sweep.given = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return Invalid("不认识的选项: " + std::string(arg));
         } else {
             positional.emplace_back(arg);
         }
     }
-    return WithPositional(std::move(result), std::move(positional));
+    result = WithPositional(std::move(result), std::move(positional));
+    return result.mode == CommandLine::Mode::Invalid ? result : WithSweep(std::move(result), sweep);
 }
 
 }  // namespace orvik

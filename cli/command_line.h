@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/number_format.h"
+#include "library/core/sweep_points.h"
 
 namespace orvik {
 
@@ -13,7 +14,7 @@ struct CommandLine {
         Window,   // no console option: the calculator window (file = optional process file)
         Eval,     // --eval TEXT / -e TEXT
         Console,  // --console
-        Formula,  // --formula FILE [NAME=VALUE ...]
+        Formula,  // --formula FILE [NAME=VALUE ...] [--sweep NAME=FROM:TO[:STEP] ...]
         Help,     // --help / -h
         Invalid,  // unusable arguments; error holds the reason
     };
@@ -21,6 +22,13 @@ struct CommandLine {
     std::string text;   // Eval: the statement text (UTF-8)
     std::string file;   // Window: the process file to read at start-up; Formula: the formula file
     std::vector<std::string> values;  // Formula: the NAME=VALUE arguments (UTF-8)
+    // Formula with --sweep: the input to vary (empty without a sweep), its
+    // range as typed, and whether the table is printed as CSV.
+    struct Sweep {
+        std::string name;
+        SweepRangeTexts range;
+        bool csv = false;
+    } sweep;
     std::string error;  // Invalid: what was wrong (UTF-8)
     bool radians = false;
     Radix radix = Radix::Decimal;

@@ -29,6 +29,16 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
                         变量的"值"格中输入值并按回车 (值可以是计算式), 然后计算一次;
                         每个计算式输出一行 "计算式<Tab>结果", 再每个变量一行
                         "变量名<Tab>值"。读公式出错时退出码 1, 变量名不是公式的输入时 2
+      --sweep 变量名=起始值:终止值:步长
+                        与 --formula 一起, 参数扫描: 这个输入变量从起始值每次加一个步长,
+                        直到终止值 (最多 10000 个点), 每个值计算一次全部计算式, 其他输入
+                        不变; 先输出一行 "变量名<Tab>计算式<Tab>...", 再每个值一行
+                        "值<Tab>结果<Tab>..." (%.17g)。计算式出错时在那个点停止, 退出码 1;
+                        范围不对时退出码 2
+      --points 点数     与 --sweep 一起: 从起始值到终止值均匀取这么多点 (2 到 10000),
+                        这时写 --sweep 变量名=起始值:终止值
+      --log             与 --sweep 一起: 对数刻度, 值都须大于 0; 步长是相邻两值之比
+      --csv             与 --sweep 一起: 输出 CSV (UTF-8 带 BOM, 逗号分隔), 同窗口的"保存表格"
       --radians         三角函数使用弧度 (默认为角度)
       --radix B|O|D|H   结果显示为二、八、十或十六进制 (默认 D)
       --bytes 1|2|4|8   二、八、十六进制显示的字节长 (默认 4)
@@ -42,6 +52,7 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
 例:  orvik -e "r=(3^2+4^2)^0.5"          输出 5.000000000000
      orvik --radix H -e "255"            输出 0xFF
      orvik --formula vekf/齿轮/标准直齿圆柱齿轮几何尺寸.tfl m=3 z=25
+     orvik --formula vekf/齿轮/标准直齿圆柱齿轮几何尺寸.tfl z=25 --sweep m=1:5:0.5
 )";
 
 // The engine and its console: results on standard output, messages on

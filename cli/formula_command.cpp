@@ -1,7 +1,8 @@
 // orvik --formula FILE.tfl [NAME=VALUE ...]: the formula dialog in one go.
 // Each NAME=VALUE is typed into the input's value cell and entered there;
 // then the formula is computed once and its statements and variables are
-// printed as the dialog shows them.
+// printed as the dialog shows them, or, with --sweep, computed over a range
+// of one input and printed as a table.
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@
 #include "cli/console_output.h"
 #include "engine/engine.h"
 #include "library/core/formula_sheet.h"
+#include "library/core/formula_sweep.h"
+#include "library/core/sweep_text.h"
 #include "platform/gbk.h"
 
 namespace orvik {
@@ -22,6 +25,16 @@ struct CellEntry {
     int row;
     std::string text;  // GBK
 };
+
+// The input row named `name` (UTF-8); -1 after saying it is none.
+int FindInput(const FormulaSheet& sheet, const std::string& name, ConsoleOutput& output)
+{
+    const std::optional<std::string> gbk_name = Utf8ToGbk(name);
+    const int row = gbk_name ? sheet.FindInputRow(*gbk_name) : -1;
+    if (row < 0)
+        output.WriteError("orvik: " + name + " 不是这个公式的输入变量\n");
+    return row;
+}
 
 // The rows and texts of the NAME=VALUE arguments; nullopt after naming the
 // first one that is not an input of the formula or cannot be stored.
@@ -33,12 +46,9 @@ std::optional<std::vector<CellEntry>> FindCells(const FormulaSheet& sheet,
     for (const std::string& value : values) {
         const size_t equals = value.find('=');
         const std::string name = value.substr(0, equals);
-        const std::optional<std::string> gbk_name = Utf8ToGbk(name);
-        const int row = gbk_name ? sheet.FindInputRow(*gbk_name) : -1;
-        if (row < 0) {
-            output.WriteError("orvik: " + name + " 不是这个公式的输入变量\n");
+        const int row = FindInput(sheet, name, output);
+        if (row < 0)
             return std::nullopt;
-        }
         std::optional<std::string> text = Utf8ToGbk(value.substr(equals + 1));
         if (!text) {
             output.WriteError("orvik: " + name + " 的值中有无法用 GBK 表示的字符\n");
@@ -65,6 +75,27 @@ void PrintSheet(const FormulaSheet& sheet, ConsoleOutput& output)
         WriteRow(output, sheet.RowName(row), sheet.Cell(row));
 }
 
+// The table of the sweep, or of the points before an engine message
+// stopped it (then the message follows on standard error).
+int PrintSweep(const FormulaSheet& sheet, const CommandLine::Sweep& sweep, EngineHost& host,
+               ConsoleOutput& output)
+{
+    const int row = FindInput(sheet, sweep.name, output);
+    if (row < 0)
+        return 2;
+    SweepRangeReading reading = ReadSweepRange(sweep.range);
+    if (!reading.points.message.empty()) {
+        output.WriteError("orvik: " + GbkToUtf8(reading.points.message) + "\n");
+        return 2;
+    }
+    const SweepResult result = RunSweep(sheet, {row, reading.range, std::move(reading.points.values)}, host);
+    output.Write(sweep.csv ? SweepCsvText(result, AllSweepStatements(result)) : SweepTabText(result));
+    if (!result.Stopped())
+        return 0;
+    host.ShowMessage(SweepStopMessage(result));
+    return 1;
+}
+
 }  // namespace
 
 int RunFormulaCommand(const CommandLine& command_line)
@@ -89,6 +120,8 @@ int RunFormulaCommand(const CommandLine& command_line)
         return 2;
     for (const CellEntry& cell : *cells)
         sheet.EnterValue(cell.row, cell.text);
+    if (!command_line.sweep.name.empty())
+        return PrintSweep(sheet, command_line.sweep, host, output);
     sheet.Compute();
     PrintSheet(sheet, output);
     return 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws the calculator window and the formula dialog on a virtual display
-# into docs/screenshot.png and docs/formula_dialog.png.
+# into docs/screenshot.png and docs/formula_dialog.png. docs/sweep.png is a
+# screenshot of the sweep window in use (Xvfb with fluxbox, driven by hand).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${ORVIK_BUILD_DIR:-build}"

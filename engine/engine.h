@@ -72,6 +72,7 @@ public:
     VariableTable& Variables() { return variables_; }
     const VariableTable& Variables() const { return variables_; }
     void SetAngleMode(AngleMode mode) { angle_mode_ = mode; }
+    AngleMode CurrentAngleMode() const { return angle_mode_; }
 
 private:
     struct PendingOperator {

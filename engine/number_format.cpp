@@ -65,6 +65,11 @@ std::string FormatFixed(double v, int decimals)
     return ToChars(v, std::chars_format::fixed, decimals);
 }
 
+std::string FormatGeneral(double v, int digits)
+{
+    return ToChars(v, std::chars_format::general, digits);
+}
+
 std::string FormatScientific(double v)
 {
     std::string text = ToChars(v, std::chars_format::scientific, 6);

@@ -9,6 +9,10 @@ namespace orvik {
 // "%.<decimals>f" without the C locale's say in the decimal point.
 std::string FormatFixed(double v, int decimals);
 
+// "%.<digits>g", all of a double's digits with 17, without the locale's
+// say in the decimal point either.
+std::string FormatGeneral(double v, int digits);
+
 // "%E" with an exponent of at least three digits: 1.000000E+031, 0.000000E+000.
 std::string FormatScientific(double v);
 

@@ -24,8 +24,10 @@ OperatorCode FindOperator(std::string_view name)
 {
     if (name.empty())
         return -1;
+    // The first byte tells most names apart before a comparison is called.
     for (OperatorCode code = 0; code < kOperatorCount; ++code) {
-        if (OperatorTable[code] == name)
+        const std::string_view entry = OperatorTable[code];
+        if (!entry.empty() && entry[0] == name[0] && entry == name)
             return code;
     }
     return -1;

@@ -1,5 +1,6 @@
 // EvaluateText: the one entry point that turns text into a value.
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/engine.h"
@@ -57,11 +58,13 @@ double Engine::EvaluateText(std::string& text)
     std::string_view rest = text;
     while (!rest.empty()) {
         // Statements end at ";" or at a line feed, whichever comes first.
-        const size_t end = rest.find_first_of(";\n");
+        // find_first_of would call out once per byte.
+        const size_t end = std::find_if(rest.begin(), rest.end(), [](char c) { return c == ';' || c == '\n'; })
+                           - rest.begin();
         const std::string_view statement = rest.substr(0, end);
         if (!statement.empty())
             result = EvaluateStatement(statement);
-        if (end == std::string_view::npos)
+        if (end == rest.size())
             break;
         rest.remove_prefix(end + 1);
     }

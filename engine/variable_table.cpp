@@ -4,10 +4,29 @@
 
 namespace orvik {
 
+namespace {
+
+// A stored name against one of at most kNameMax bytes, in place: names are
+// short, and measuring or calling out for each would cost more than the
+// comparison.
+bool IsNamed(const char* stored, std::string_view name)
+{
+    for (size_t i = 0; i < name.size(); ++i) {
+        if (stored[i] != name[i])
+            return false;
+    }
+    return stored[name.size()] == '\0';
+}
+
+}  // namespace
+
+// Every statement looks up each of its names here.
 int VariableTable::FindVariable(std::string_view name) const
 {
+    if (name.size() > static_cast<size_t>(kNameMax))
+        return -1;
     for (int i = 0; i < count_; ++i) {
-        if (entries_[i].Name() == name)
+        if (IsNamed(entries_[i].name, name))
             return i;
     }
     return -1;

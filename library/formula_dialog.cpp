@@ -56,7 +56,7 @@ FormulaDialog::FormulaDialog(Engine& engine, UserPort& port, ProcessStart& start
     CreateControls();
     ConnectCommands();
     store_.Rebuild();
-    EnablePrinting();
+    EnableCommands();
 }
 
 void FormulaDialog::CreateControls()
@@ -84,6 +84,9 @@ void FormulaDialog::CreateControls()
     letters_->setMaxVisibleItems(16);
     letters_->setGeometry(units.Rect(139, 227, 34, 15));
 
+    // Where the letter list stands while editing, when sweeping is not possible.
+    sweep_ = AddButton(ids::kSweep, u"参数扫描"_s, units.Rect(127, 227, 50, 15));
+    sweep_->setToolTip(u"让一个输入变量在一个范围内取值, 列出各结果并画成曲线"_s);
     compute_ = AddButton(ids::kCompute, u"计算"_s, units.Rect(183, 227, 50, 15));
     compute_->setDefault(true);
     print_ = AddButton(ids::kPrint, u"打印"_s, units.Rect(239, 227, 50, 15));
@@ -144,6 +147,7 @@ void FormulaDialog::ConnectCommands()
     });
     connect(print_, &QPushButton::clicked, this, &FormulaDialog::Print);
     connect(save_, &QPushButton::clicked, this, &FormulaDialog::SaveResults);
+    connect(sweep_, &QPushButton::clicked, this, &FormulaDialog::Sweep);
     connect(letters_, &QComboBox::activated, this, &FormulaDialog::InsertLetter);
     connect(variables_, &EditableListCtrl::ValueEntered, this, &FormulaDialog::EnterValue);
     connect(variables_, &EditableListCtrl::TextRefused, this,

@@ -57,6 +57,8 @@ public:
     void InsertLetter(int index);
     void Print();
     void SaveResults();
+    // 参数扫描: the settings, then the sweep, then its window (its child).
+    void Sweep();
 
 signals:
     // The user chose to keep the formula's variables for free calculation.
@@ -84,7 +86,9 @@ private:
     void ShowVariables();
     void EnterValue(int row);
     void ShowMessages(const FormulaSheet::OpenResult& result);
-    void EnablePrinting();
+    // Printing and saving need an open formula, sweeping one with an input
+    // and a statement, and no edit in progress.
+    void EnableCommands();
 
     // Editing (formula_dialog_editing.cpp).
     void BeginEditing(Editing editing, const QString& caption);
@@ -108,6 +112,7 @@ private:
     QPushButton* compute_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* save_ = nullptr;
+    QPushButton* sweep_ = nullptr;
     QLabel* letters_label_ = nullptr;
     QComboBox* letters_ = nullptr;
     // Where a chosen letter goes: the editor that last had the focus.

@@ -1,4 +1,4 @@
-// Opening, computing, printing and saving the formula shown.
+// Opening, computing, sweeping, printing and saving the formula shown.
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -7,7 +7,11 @@
 #include "library/editable_list_ctrl.h"
 #include "library/formula_dialog.h"
 #include "library/formula_variables_model.h"
+#include "library/suggested_file.h"
+#include "library/sweep_dialog.h"
+#include "library/sweep_result_window.h"
 #include "platform/gbk_qt.h"
+#include "platform/port_engine_host.h"
 #include "platform/user_port.h"
 #include "records/companion_print.h"
 #include "records/print_choice_dialog.h"
@@ -38,7 +42,7 @@ void FormulaDialog::OpenFormula()
     } else {
         current_path_.clear();
     }
-    EnablePrinting();
+    EnableCommands();
     ShowMessages(result);
 }
 
@@ -79,10 +83,14 @@ void FormulaDialog::EnterValue(int row)
     variables_model_->CellChanged(row);
 }
 
-void FormulaDialog::EnablePrinting()
+void FormulaDialog::EnableCommands()
 {
     print_->setEnabled(sheet_.IsOpen());
     save_->setEnabled(sheet_.IsOpen());
+    bool has_input = false;
+    for (int row = 0; row < sheet_.RowCount() && !has_input; ++row)
+        has_input = sheet_.IsInputRow(row);
+    sweep_->setEnabled(sheet_.IsOpen() && has_input && !sheet_.Statements().empty() && editing_ == Editing::None);
 }
 
 void FormulaDialog::Print()
@@ -93,15 +101,33 @@ void FormulaDialog::Print()
         PrintThroughCompanion(FormulaPrintText(sheet_.Print(), *choice), start_, port_);
 }
 
+// The sweep asks its own questions through the port; its engine messages
+// are kept for one message that says where it stopped.
+void FormulaDialog::Sweep()
+{
+    if (!sweep_->isEnabled())
+        return;
+    SweepDialog settings(sheet_, port_, this);
+    if (port_.RunDialog(settings) != QDialog::Accepted)
+        return;
+    PortEngineHost host(port_);
+    SweepResult result = RunSweep(sheet_, settings.Plan(), host);
+    if (result.Stopped())
+        port_.ShowMessage(FromGbk(SweepStopMessage(result)));
+    if (result.PointCount() == 0)
+        return;
+    auto* window = new SweepResultWindow(std::move(result), settings.ChosenStatements(), port_, start_, this);
+    window->show();
+}
+
 // Every section goes into the file; one that cannot be written is named,
 // since silence after the save dialog would read as success.
 void FormulaDialog::SaveResults()
 {
     if (!sheet_.IsOpen())
         return;
-    const QString suggested = QFile::decodeName(JoinPath(DataDirectory(), "").c_str()) + FromGbk(sheet_.Name())
-                              + u".txt"_s;
-    const QString path = port_.ChooseFileToSave(u"将本次计算式及结果存入文件"_s, suggested,
+    const QString path = port_.ChooseFileToSave(u"将本次计算式及结果存入文件"_s,
+                                                SuggestedDataFile(FromGbk(sheet_.Name()) + u".txt"_s),
                                                 u"文本文件 (*.txt);;所有文件 (*.*)"_s);
     if (path.isEmpty())
         return;

@@ -80,7 +80,7 @@ void FormulaDialog::EditFormula()
             variables_->HideEditBox();
             sheet_.CutBack();
             ShowVariables();
-            EnablePrinting();
+            EnableCommands();
         },
         *definitions_editor_, *statements_editor_, *description_);
     const FormulaReadResult read = FormulaFile(current_path_).EditRead(reader);
@@ -97,6 +97,7 @@ void FormulaDialog::BeginEditing(Editing editing, const QString& caption)
     compute_->setText(caption);
     editing_ = editing;
     ShowEditors(true);
+    EnableCommands();
     statements_editor_->selectAll();
     statements_editor_->ensureCursorVisible();
     statements_editor_->setFocus();
@@ -112,6 +113,7 @@ void FormulaDialog::ShowEditors(bool editing)
     letters_->setVisible(editing);
     print_->setVisible(!editing);
     save_->setVisible(!editing);
+    sweep_->setVisible(!editing);
     description_->setReadOnly(!editing);
 }
 
@@ -132,7 +134,7 @@ bool FormulaDialog::EndEditing()
     } else {
         OpenFormula();
     }
-    EnablePrinting();
+    EnableCommands();
     return true;
 }
 

@@ -122,6 +122,7 @@ inline constexpr int kPrint = 1088;
 inline constexpr int kDefinitionsEditor = 1090;
 inline constexpr int kStatementsEditor = 1091;
 inline constexpr int kSaveResults = 1092;
+inline constexpr int kSweep = 1089;  // 参数扫描
 // The variable list's box over the cell being edited.
 inline constexpr int kCellEditor = 101;
 inline constexpr int kLibraryMenu = 103;
@@ -132,6 +133,33 @@ inline constexpr int kEditFormula = 32774;
 inline constexpr int kDelete = 32771;
 inline constexpr int kRename = 32773;
 }  // namespace formula
+
+// The parameter sweep of the formula dialog: its settings, dialog 160, and
+// the window of its table and chart, 161.
+namespace sweep {
+inline constexpr int kDialog = 160;
+inline constexpr int kInput = 1101;
+inline constexpr int kFrom = 1102;
+inline constexpr int kTo = 1103;
+inline constexpr int kByStep = 1104;
+inline constexpr int kStep = 1105;
+inline constexpr int kByCount = 1106;
+inline constexpr int kCount = 1107;
+inline constexpr int kLinear = 1108;
+inline constexpr int kLogarithmic = 1109;
+inline constexpr int kResults = 1110;  // the box of the results' check boxes
+}  // namespace sweep
+
+namespace sweep_result {
+inline constexpr int kWindow = 161;
+inline constexpr int kSettings = 1111;
+inline constexpr int kTable = 1112;
+inline constexpr int kChart = 1113;
+inline constexpr int kPlotted = 1114;
+inline constexpr int kSaveTable = 1115;
+inline constexpr int kSaveImage = 1116;
+inline constexpr int kPrint = 1117;
+}  // namespace sweep_result
 
 // HelpTextDialog, dialog 150.
 namespace help_text {

@@ -8,6 +8,8 @@ ORVIK_PACKAGES=(
   fonts-noto-cjk
   libx11-dev qt6-translations-l10n poppler-utils
   libedit-dev
+  # The sweep's chart; Qt Charts' CMake files need those of Qt OpenGL.
+  qt6-charts-dev libqt6opengl6-dev
   dpkg-dev file desktop-file-utils appstream shared-mime-info
   clang libclang-rt-14-dev
 )

@@ -119,13 +119,17 @@ int FormulaSheet::FindInputRow(std::string_view name) const
     return -1;
 }
 
-// Values pass through their shown text, as the user sees them. Entries that
-// have no row yet (made by an Enter in a cell) keep their values.
-void FormulaSheet::Compute()
+// Entries that have no row yet (made by an Enter in a cell) keep their
+// values.
+void FormulaSheet::ReadCells(VariableTable& table) const
 {
-    VariableTable& table = engine_.Variables();
     for (int row = 0; row < RowCount() && base_count_ + row < table.Count(); ++row)
         table[base_count_ + row].value = CellValue(cells_[row]);
+}
+
+void FormulaSheet::Compute()
+{
+    ReadCells(engine_.Variables());
     for (FormulaStatement& statement : statements_) {
         std::string text = statement.text;
         statement.result = FormulaResultText(engine_.EvaluateText(text));

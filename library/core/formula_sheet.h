@@ -11,6 +11,7 @@
 namespace orvik {
 
 class Engine;
+class VariableTable;
 
 // The calculation of the formula dialog without its widgets, shared by the
 // dialog and the console. The formula's variables are the engine's table
@@ -65,6 +66,12 @@ public:
     // order and its result shown, and the rows shown afresh, now with the
     // variables the statements created.
     void Compute();
+
+    // Every cell read back into its entry of `table`, the engine's own or a
+    // copy of it, as computing takes the inputs: values pass through their
+    // shown text.
+    void ReadCells(VariableTable& table) const;
+    const Engine& CalculationEngine() const { return engine_; }
 
     // The table back to the base count; the variable list becomes empty.
     void CutBack();

@@ -136,7 +136,8 @@ TEST(ConsoleTest, HelpDescribesEveryOption)
 {
     const ProcessResult run = RunOrvik({"--help"});
     EXPECT_EQ(run.status, 0);
-    for (const char* option : {"--eval", "--console", "--formula", "--radians", "--radix", "--bytes", "--help"})
+    for (const char* option : {"--eval", "--console", "--formula", "--sweep", "--points", "--log", "--csv",
+                               "--radians", "--radix", "--bytes", "--help"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
 }
 
@@ -173,6 +174,42 @@ TEST(ConsoleTest, FormulaComputesAsTheFormulaDialogDoes)
         EXPECT_EQ(failed.out, "");
     }
     std::filesystem::remove(broken);
+}
+
+TEST(ConsoleTest, SweepPrintsOneRowPerPointAndAsksOnce)
+{
+    const std::filesystem::path formula = std::filesystem::temp_directory_path() / "orvik_cli_sweep.tfl";
+    std::ofstream(formula, std::ios::binary) << "ORVIK_FILE\r\n[VAR_INIT]\r\na=1\r\nb=2\r\n[end]\r\n[EXPRESS]\r\n"
+                                                "c=a*b\r\nd=c+k\r\nr=0*ainv(1-a)\r\n[end]\r\n[COMMENT]\r\n\r\n[end]\r\n";
+    const std::string f = formula.string();
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {{"--formula", f, "b=4", "--sweep", "a=1:0.5:-0.25"}, 0,
+         "a\tc=a*b\td=c+k\tr=0*ainv(1-a)\n1\t4\t4.5\t0\n0.75\t3\t3.5\t0\n0.5\t2\t2.5\t0\n",
+         "k = "},
+        {{"--formula", f, "--sweep", "a=0.01:1", "--points", "3", "--log", "--csv"}, 0,
+         "\xEF\xBB\xBF" "a,c=a*b,d=c+k,r=0*ainv(1-a)\r\n0.01,0.02,0.52000000000000002,0\r\n0.10000000000000001,0.20000000000000001,"
+         "0.69999999999999996,0\r\n1,2,2.5,0\r\n",
+         "k = "},
+        {{"--formula", f, "--sweep", "a=0:3:1"}, 1, "a\tc=a*b\td=c+k\tr=0*ainv(1-a)\n0\t0\t0.5\t0\n1\t2\t2.5\t0\n",
+         "k = 参数扫描在第3点(a=2.000000)停止:\n用于求渐开线反函数的值小于0，\n可能是给定参数不合理造成的或公式有不完善的地方\n"},
+        {{"--formula", f, "--sweep", "a=0:1:0"}, 2, "", "orvik: 步长不能为0\n"},
+        {{"--formula", f, "--sweep", "c=0:1:1"}, 2, "", "orvik: c 不是这个公式的输入变量\n"},
+        {{"--formula", f, "--sweep", "a=0:1:1", "--points", "3"}, 2, "", "orvik: --sweep 应写成"},
+        {{"--formula", f, "--csv"}, 2, "", "orvik: --points、--log 和 --csv 要和 --sweep 一起用\n"},
+        {{"-e", "1", "--sweep", "a=0:1:1"}, 2, "", "orvik: --sweep、--points、--log 和 --csv 只能和 --formula"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult run = RunOrvik(c.args, "0.5\n");
+        EXPECT_EQ(run.status, c.status) << c.args.back();
+        EXPECT_EQ(run.out, c.out) << c.args.back();
+        EXPECT_EQ(run.err.substr(0, c.err.size()), c.err) << c.args.back();
+    }
+    std::filesystem::remove(formula);
 }
 
 }  // namespace

@@ -13,8 +13,7 @@
 #include <QTest>
 
 #include "engine/engine.h"
-#include "fake_process_start.h"
-#include "fake_user_port.h"
+#include "formula_dialog_fixture.h"
 #include "library/editable_list_ctrl.h"
 #include "library/formula_dialog.h"
 #include "library/formula_tree_ctrl.h"
@@ -42,7 +41,7 @@ const QByteArray kBroken = Gbk(u"ORVIK_FILE\r\n[VAR_INIT]\r\nq=1\r\n需要输入
 
 }  // namespace
 
-class FormulaDialogTest : public QObject {
+class FormulaDialogTest : public QObject, FormulaDialogFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -62,7 +61,6 @@ private:
     {
         return *FindControl<T>(*dialog_, id);
     }
-    QString Library(const QString& relative = {}) const { return dir_->filePath(u"vekf/"_s + relative); }
     void WriteFile(const QString& relative, const QByteArray& bytes) const;
     QByteArray ReadFile(const QString& relative) const;
     void Select(const QString& formula) const;
@@ -74,38 +72,20 @@ private:
     QLineEdit* Box() const { return Variables().EditBox(); }
     void Command(int id) const { emit tree().CommandChosen(id); }
     FormulaTreeCtrl& tree() const { return Control<FormulaTreeCtrl>(ids::kTree); }
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    FakeUserPort port_;
-    PortEngineHost host_{port_};
-    std::unique_ptr<Engine> engine_;
-    FakeProcessStart start_;
-    std::unique_ptr<FormulaDialog> dialog_;
 };
 
 void FormulaDialogTest::init()
 {
-    port_ = FakeUserPort();
-    start_ = FakeProcessStart();
-    dir_ = std::make_unique<QTemporaryDir>();
-    qputenv("ORVIK_HOME", QFile::encodeName(dir_->path()));
+    MakeHome();
     WriteFile(u"齿轮/gear.tfl"_s, kGear);
     WriteFile(u"齿轮/broken.tfl"_s, kBroken);
-    engine_ = std::make_unique<Engine>(host_);
-    engine_->Variables().Append("x", 7, origin::kInput);  // from free calculation
-    dialog_ = std::make_unique<FormulaDialog>(*engine_, port_, start_, nullptr,
-                                              QFile::encodeName(Library()).toStdString());
-    dialog_->show();
-    dialog_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+    QVERIFY(ShowDialog());
     tree().topLevelItem(0)->child(0)->setExpanded(true);
 }
 
 void FormulaDialogTest::cleanup()
 {
-    dialog_.reset();
-    engine_.reset();
-    dir_.reset();
+    RemoveHome();
 }
 
 void FormulaDialogTest::WriteFile(const QString& relative, const QByteArray& bytes) const

@@ -1,0 +1,162 @@
+#include "library/core/sweep_points.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "engine/number_text.h"
+
+namespace orvik {
+namespace {
+
+// How close to a whole number of steps the range must come for its end to
+// count as reached, relative to that number: 0:1:0.1 is ten steps of 0.1
+// even though ten of them add up to a little less than 1.
+constexpr double kEndTolerance = 1e-9;
+
+SweepPoints Refused(std::string message)
+{
+    return {{}, std::move(message)};
+}
+
+struct StepCount {
+    int steps = 0;
+    bool reaches_end = false;
+};
+
+// A range `q` steps long: its whole steps, or nullopt when they make more
+// points than a sweep may have.
+std::optional<StepCount> CountSteps(double q)
+{
+    if (!(q < kSweepPointsMax))
+        return std::nullopt;
+    const double nearest = std::round(q);
+    const StepCount count = std::abs(q - nearest) <= kEndTolerance * std::max(1.0, q)
+                                ? StepCount{static_cast<int>(nearest), true}
+                                : StepCount{static_cast<int>(std::floor(q)), false};
+    if (count.steps + 1 > kSweepPointsMax)
+        return std::nullopt;
+    return count;
+}
+
+// `steps` + 1 points of which point i is `point(i)`, the last exactly `to`
+// when the steps reach it.
+template <typename Point>
+SweepPoints Stepped(const SweepRange& range, double q, Point point)
+{
+    if (!(q >= 0))
+        return Refused(std::string(SweepAmountName(false, range.spacing))
+                       + (range.spacing == SweepSpacing::Linear ? "的正负与扫描方向不符" : "与扫描方向不符"));
+    const std::optional<StepCount> count = CountSteps(q);
+    if (!count)
+        return Refused("扫描点数不能超过10000");
+    if (count->steps == 0)
+        return Refused(std::string(SweepAmountName(false, range.spacing)) + "超出了扫描范围");
+    SweepPoints points;
+    points.values.reserve(count->steps + 1);
+    for (int i = 0; i <= count->steps; ++i)
+        points.values.push_back(point(i));
+    if (count->reaches_end)
+        points.values.back() = range.to;
+    return points;
+}
+
+SweepPoints ByStep(const SweepRange& range)
+{
+    if (range.spacing == SweepSpacing::Linear) {
+        if (range.step == 0)
+            return Refused("步长不能为0");
+        return Stepped(range, (range.to - range.from) / range.step,
+                       [&](int i) { return range.from + i * range.step; });
+    }
+    if (!(range.step > 0) || range.step == 1)
+        return Refused("倍率必须大于0且不等于1");
+    return Stepped(range, (std::log(range.to) - std::log(range.from)) / std::log(range.step),
+                   [&](int i) { return range.from * std::pow(range.step, i); });
+}
+
+// Evenly spread, on a logarithmic axis in the decimal logarithm, so that a
+// range of whole decades meets every power of ten exactly.
+SweepPoints ByCount(const SweepRange& range)
+{
+    if (range.count < 2 || range.count > kSweepPointsMax)
+        return Refused("点数应为2到10000之间的整数");
+    const bool linear = range.spacing == SweepSpacing::Linear;
+    const double from = linear ? range.from : std::log10(range.from);
+    const double to = linear ? range.to : std::log10(range.to);
+    SweepPoints points;
+    points.values.reserve(range.count);
+    for (int i = 0; i < range.count; ++i) {
+        const double t = std::lerp(from, to, static_cast<double>(i) / (range.count - 1));
+        points.values.push_back(linear ? t : std::pow(10.0, t));
+    }
+    points.values.front() = range.from;
+    points.values.back() = range.to;
+    return points;
+}
+
+// A whole text that is one finite decimal number, blanks around it allowed.
+std::optional<double> ReadNumber(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+    size_t consumed = 0;
+    const double value = ParseDecimalPrefix(text, &consumed);
+    if (consumed != text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+SweepPoints MakeSweepPoints(const SweepRange& range)
+{
+    if (!std::isfinite(range.from))
+        return Refused("起始值不是一个数");
+    if (!std::isfinite(range.to))
+        return Refused("终止值不是一个数");
+    if (range.from == range.to)
+        return Refused("起始值和终止值不能相同");
+    if (range.spacing == SweepSpacing::Logarithmic && !(range.from > 0 && range.to > 0))
+        return Refused("对数刻度的起始值和终止值必须大于0");
+    return range.by_count ? ByCount(range) : ByStep(range);
+}
+
+std::string_view SweepAmountName(bool by_count, SweepSpacing spacing)
+{
+    if (by_count)
+        return "点数";
+    return spacing == SweepSpacing::Linear ? "步长" : "倍率";
+}
+
+SweepRangeReading ReadSweepRange(const SweepRangeTexts& texts)
+{
+    SweepRangeReading reading;
+    SweepRange& range = reading.range;
+    range.by_count = texts.by_count;
+    range.spacing = texts.spacing;
+    const std::optional<double> from = ReadNumber(texts.from);
+    const std::optional<double> to = ReadNumber(texts.to);
+    const std::optional<double> amount = ReadNumber(texts.amount);
+    if (!from) {
+        reading.points.message = "起始值不是一个数";
+    } else if (!to) {
+        reading.points.message = "终止值不是一个数";
+    } else if (!amount && !texts.by_count) {
+        reading.points.message = std::string(SweepAmountName(false, texts.spacing)) + "不是一个数";
+    } else {
+        range.from = *from;
+        range.to = *to;
+        // A count that is no whole number in range reads as 0, which the
+        // points refuse with their message.
+        const bool whole = amount && *amount == std::floor(*amount) && std::abs(*amount) <= kSweepPointsMax;
+        range.count = texts.by_count && whole ? static_cast<int>(*amount) : 0;
+        range.step = texts.by_count ? 0 : *amount;
+        reading.points = MakeSweepPoints(range);
+    }
+    return reading;
+}
+
+}  // namespace orvik

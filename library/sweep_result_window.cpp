@@ -1,0 +1,143 @@
+#include "library/sweep_result_window.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "library/core/sweep_text.h"
+#include "library/sweep_chart_view.h"
+#include "library/sweep_table_model.h"
+#include "library/suggested_file.h"
+#include "platform/atomic_file.h"
+#include "platform/control_id.h"
+#include "platform/gbk_qt.h"
+#include "platform/user_port.h"
+#include "records/companion_print.h"
+#include "records/process_file.h"
+#include "resources/control_ids.h"
+
+namespace orvik {
+
+using namespace Qt::StringLiterals;
+namespace ids = id::sweep_result;
+
+SweepResultWindow::SweepResultWindow(SweepResult result, std::vector<int> statements, UserPort& port,
+                                     ProcessStart& start, QWidget* parent)
+    : QDialog(parent, Qt::Window), result_(std::move(result)), statements_(std::move(statements)), port_(port),
+      start_(start)
+{
+    SetControlId(*this, ids::kWindow);
+    setWindowTitle(u"参数扫描 - "_s + FromGbk(result_.formula));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::WindowModal);
+    resize(980, 600);
+
+    auto* settings = new QLabel(FromGbk(SweepSettingsText(result_)));
+    SetControlId(*settings, ids::kSettings);
+    table_ = new QTableView;
+    SetControlId(*table_, ids::kTable);
+    table_->setModel(new SweepTableModel(result_, statements_, table_));
+    // Columns as wide as the values of the first rows (not of every row),
+    // with room to breathe.
+    table_->horizontalHeader()->setResizeContentsPrecision(100);
+    table_->resizeColumnsToContents();
+    for (int column = 0; column < table_->model()->columnCount(); ++column)
+        table_->setColumnWidth(column, table_->columnWidth(column) + 16);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    chart_ = new SweepChartView(result_);
+    SetControlId(*chart_, ids::kChart);
+    auto* splitter = new QSplitter;
+    splitter->addWidget(table_);
+    splitter->addWidget(chart_);
+    splitter->setSizes({420, 560});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(settings);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(CreateButtons());
+    chart_->Plot(statements_.front());
+}
+
+QWidget* SweepResultWindow::CreateButtons()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(u"曲线"_s));
+    plotted_ = new QComboBox;
+    SetControlId(*plotted_, ids::kPlotted);
+    for (const int statement : statements_)
+        plotted_->addItem(FromGbk(result_.statements[statement]), statement);
+    connect(plotted_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { chart_->Plot(plotted_->itemData(index).toInt()); });
+    layout->addWidget(plotted_);
+    layout->addStretch();
+    const struct {
+        int id;
+        QString caption;
+        void (SweepResultWindow::*command)();
+    } buttons[] = {
+        {ids::kSaveTable, u"保存表格"_s, &SweepResultWindow::SaveTable},
+        {ids::kSaveImage, u"保存图片"_s, &SweepResultWindow::SaveImage},
+        {ids::kPrint, u"打印"_s, &SweepResultWindow::Print},
+    };
+    for (const auto& button : buttons) {
+        auto* push = new QPushButton(button.caption);
+        SetControlId(*push, button.id);
+        connect(push, &QPushButton::clicked, this, button.command);
+        layout->addWidget(push);
+    }
+    auto* close = new QPushButton(u"关闭"_s);
+    SetControlId(*close, id::kCancel);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    layout->addWidget(close);
+    return row;
+}
+
+QString SweepResultWindow::SuggestedFile(const QString& extension) const
+{
+    return SuggestedDataFile(FromGbk(result_.formula) + u"-"_s + FromGbk(result_.input_name) + u"扫描"_s
+                             + extension);
+}
+
+// A failed save is said as clearly as a good one.
+void SweepResultWindow::ReportSave(bool saved)
+{
+    port_.ShowMessage(saved ? u"保存成功"_s : FromGbk(kCannotOpenFileMessage));
+}
+
+void SweepResultWindow::SaveTable()
+{
+    const QString path = port_.ChooseFileToSave(u"保存表格"_s, SuggestedFile(u".csv"_s),
+                                                u"CSV 表格 (*.csv);;所有文件 (*.*)"_s);
+    if (!path.isEmpty())
+        ReportSave(WriteFileAtomically(QFile::encodeName(path).toStdString(), SweepCsvText(result_, statements_)));
+}
+
+void SweepResultWindow::SaveImage()
+{
+    const QString path = port_.ChooseFileToSave(u"保存图片"_s, SuggestedFile(u".png"_s),
+                                                u"PNG 图片 (*.png);;所有文件 (*.*)"_s);
+    if (path.isEmpty())
+        return;
+    QByteArray png;
+    QBuffer buffer(&png);
+    const bool drawn = buffer.open(QIODevice::WriteOnly) && chart_->grab().save(&buffer, "PNG");
+    ReportSave(drawn && WriteFileAtomically(QFile::encodeName(path).toStdString(), png.toStdString()));
+}
+
+void SweepResultWindow::Print()
+{
+    PrintThroughCompanion(SweepPrintText(result_, statements_), start_, port_);
+}
+
+}  // namespace orvik
