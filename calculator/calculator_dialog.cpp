@@ -130,8 +130,8 @@ void CalculatorDialog::ConnectShell()
     connect(button(id::kHelp), &QAbstractButton::clicked, this, &CalculatorDialog::ShowHelp);
     connect(button(id::kOther), &QAbstractButton::clicked, this, &CalculatorDialog::ShowFunctionSummary);
     connect(controls_.save_as_formula_action, &QAction::triggered, this, &CalculatorDialog::ShowNotAvailable);
-    connect(button(id::kFormula), &QAbstractButton::clicked, this, &CalculatorDialog::OpenFormulaDialog);
-    connect(controls_.formula_action, &QAction::triggered, this, &CalculatorDialog::OpenFormulaDialog);
+    connect(button(id::kFormula), &QAbstractButton::clicked, this, [this] { OpenFormulaDialog(); });
+    connect(controls_.formula_action, &QAction::triggered, this, [this] { OpenFormulaDialog(); });
     for (const int id : {id::kSolveEquation, id::kIntegrate, id::kLoopCalculation, id::kDrawing,
                          id::kPrintResults})
         connect(button(id), &QAbstractButton::clicked, this, &CalculatorDialog::ShowNotSupported);

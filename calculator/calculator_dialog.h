@@ -36,6 +36,7 @@ public:
 
     // The process file of the last confirmed file dialog; before the window
     // first shows, the one named on the command line, which is then read.
+    // A formula file (*.tfl) named there opens in the formula dialog instead.
     void RememberProcessFile(const QString& path) { process_file_ = path; }
     const QString& ProcessFile() const { return process_file_; }
 
@@ -93,8 +94,8 @@ public:
     void PrintAllLines();
     // 过程: the process log window, one at a time.
     void ShowProcessLog();
-    // 公式计算: runs the formula dialog.
-    void OpenFormulaDialog();
+    // 公式计算: runs the formula dialog, showing `formula_file` when given.
+    void OpenFormulaDialog(const QString& formula_file = {});
     // Programs (the print companion) start through `start` from now on.
     void UseProcessStart(ProcessStart& start) { process_start_ = &start; }
 

@@ -1,5 +1,6 @@
 // Process files: 保存 and 读入, and the file named on the command line.
 #include <filesystem>
+#include <utility>
 
 #include <QDir>
 #include <QFile>
@@ -87,8 +88,14 @@ void CalculatorDialog::showEvent(QShowEvent* event)
 {
     if (!initialised_) {
         initialised_ = true;
-        if (QFile::encodeName(process_file_).size() > 3)
+        if (process_file_.endsWith(u".tfl"_s, Qt::CaseInsensitive)) {
+            // Once the window is up, so the dialog has its parent on screen.
+            const QString formula = std::exchange(process_file_, {});
+            QMetaObject::invokeMethod(this, [this, formula] { OpenFormulaDialog(formula); },
+                                      Qt::QueuedConnection);
+        } else if (QFile::encodeName(process_file_).size() > 3) {
             RunProcessFileReader(process_file_);
+        }
     }
     QDialog::showEvent(event);
 }

@@ -17,9 +17,10 @@
 namespace orvik {
 namespace {
 
-constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek]
+constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek | 公式文件.tfl]
 
-不带 --eval、--console 或 --formula 时打开计算器窗口 (没有图形显示时改用控制台)。
+不带 --eval、--console 或 --formula 时打开计算器窗口 (没有图形显示时改用控制台);
+公式文件在公式计算窗口中打开。
 
   -e, --eval 计算式     计算一次并输出结果 (与窗口的"＝"相同), 退出码 0
       --console         从标准输入逐行读入计算式, 每行输出一个结果; 变量保留, 空行跳过

@@ -48,6 +48,8 @@ public:
     // The commands: double click and 打开公式, 计算 (1087), 新建公式,
     // 编辑公式, 1087 while editing, the letter list, 打印 and 保存.
     void OpenFormula();
+    // Opens a formula file wherever it lies (one named on the command line).
+    void OpenFormulaFile(const std::string& path);
     void Compute();
     void NewFormula();
     void EditFormula();

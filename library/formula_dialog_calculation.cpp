@@ -27,9 +27,12 @@ using namespace Qt::StringLiterals;
 void FormulaDialog::OpenFormula()
 {
     const std::optional<std::string> selected = SelectedFormulaFor(id::formula::kOpenFormula);
-    if (!selected || *selected == current_path_)
-        return;
-    const std::string path = *selected;
+    if (selected && *selected != current_path_)
+        OpenFormulaFile(*selected);
+}
+
+void FormulaDialog::OpenFormulaFile(const std::string& path)
+{
     variables_->HideEditBox();
     const FormulaSheet::OpenResult result = sheet_.Open(path);
     if (result.status == FormulaReadStatus::NotOpened)

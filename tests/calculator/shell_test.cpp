@@ -38,6 +38,7 @@ private slots:
     void MessagesOfCommands();
     void AboutFromButtonAndMenus();
     void FormulaDialogFromButtonAndMenu();
+    void FormulaFileArgumentOpensInTheFormulaDialog();
     void HelpShowsTheBody_data();
     void HelpShowsTheBody();
     void HelpFileMissing();
@@ -197,6 +198,20 @@ void ShellTest::FormulaDialogFromButtonAndMenu()
     QCOMPARE(f.port.dialogs, QStringList(2, u"公式计算"_s));
     QCOMPARE(f.Variables().rowCount(), 1);
     QCOMPARE(f.Cell(0, 0), u"w"_s);
+}
+
+// A double click on a formula file starts the program with it.
+void ShellTest::FormulaFileArgumentOpensInTheFormulaDialog()
+{
+    const QString file = current_.filePath(u"齿轮.tfl"_s);
+    std::ofstream(QFile::encodeName(file).toStdString(), std::ios::binary)
+        << "ORVIK_FILE\r\n[VAR_INIT]\r\nm=2\r\n[end]\r\n[EXPRESS]\r\nd=m*20\r\n[end]\r\n[COMMENT]\r\n[end]\r\n";
+    WindowFixture f(file, WindowFixture::Wait::UntilShown);
+    QTRY_COMPARE(f.port.dialogs, QStringList{u"公式计算"_s});
+    // The fake port only ran the dialog; what it read stays in the table.
+    QCOMPARE(f.engine->Variables().FindVariable("m"), 0);
+    QVERIFY(f.window.ProcessFile().isEmpty());
+    QVERIFY(f.port.messages.isEmpty());
 }
 
 void ShellTest::HelpShowsTheBody_data()

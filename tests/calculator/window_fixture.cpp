@@ -7,10 +7,14 @@
 
 namespace orvik {
 
-WindowFixture::WindowFixture(const QString& process_file)
+WindowFixture::WindowFixture(const QString& process_file, Wait wait)
 {
     window.RememberProcessFile(process_file);
     window.show();
+    if (wait == Wait::UntilShown) {
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        return;
+    }
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
         qWarning("calculator window did not become active");

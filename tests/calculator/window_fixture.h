@@ -17,10 +17,12 @@
 namespace orvik {
 
 // A shown, active calculator window on a fresh engine and a fake port;
-// `process_file` stands for the program's command-line argument.
+// `process_file` stands for the program's command-line argument. A window
+// that opens a dialog at once is only waited for until it shows.
 class WindowFixture {
 public:
-    explicit WindowFixture(const QString& process_file = {});
+    enum class Wait { UntilActive, UntilShown };
+    explicit WindowFixture(const QString& process_file = {}, Wait wait = Wait::UntilActive);
 
     template <typename T>
     T* Control(int id) const
