@@ -1,25 +1,31 @@
 // A monkey on the calculator window: long seeded random sequences of clicks,
 // keys, typed statements and list choices, every prompt and question
-// answered at random. After every action the window must still stand by its
-// promises; a watchdog catches a hang. A failure names its seed, so
-//   ORVIK_MONKEY_SEEDS=<seed> ORVIK_MONKEY_ACTIONS=<n> monkey_tests
-// replays it; the same variables run more seeds or longer sequences.
+// answered at random; 公式计算 opens the formula dialog for a visit of its
+// own random actions. After every action the windows must still stand by
+// their promises; a watchdog catches a hang. A failure names its seed, so
+//   ORVIK_MONKEY_SEEDS=<seed> ORVIK_MONKEY_ACTIONS=<n> ORVIK_MONKEY_DIALOG_ACTIONS=<m> monkey_tests
+// replays it; the same variables run more seeds or longer sequences. The
+// program's home is a temporary folder with a copy of the starter library.
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
-#include <random>
 #include <thread>
 #include <vector>
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calculator/choice_list.h"
 #include "fake_process_start.h"
+#include "formula_dialog_monkey.h"
+#include "library/formula_dialog.h"
+#include "monkey_support.h"
 #include "platform/gbk_qt.h"
 #include "window_fixture.h"
 
@@ -28,34 +34,15 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr int kDefaultActions = 3000;
+constexpr int kDefaultActions = 20000;
+constexpr int kDefaultDialogActions = 60;
 // Drawing the window is most of the time an action takes; a user never acts
 // that fast, but the posted events (paint included) still run every few.
 constexpr int kActionsPerEventRun = 25;
 constexpr int kHangSeconds = 20;
 
-class Random {
-public:
-    explicit Random(unsigned seed) : engine_(seed) {}
-    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine_); }
-    bool OneIn(int n) { return Below(n) == 0; }
-    template <typename T, std::size_t N>
-    const T& Pick(const T (&items)[N])
-    {
-        return items[Below(static_cast<int>(N))];
-    }
-
-private:
-    std::mt19937 engine_;
-};
-
-struct Action {
-    const char* name;
-    std::function<void(Random&)> run;
-};
-
-// Stops the process when the action counter stands still: a hang in a
-// handler would otherwise block the test run.
+// Stops the process when no action starts for a while: a hang in a handler
+// would otherwise block the test run.
 class Watchdog {
 public:
     explicit Watchdog(unsigned seed)
@@ -64,12 +51,13 @@ public:
               auto since = std::chrono::steady_clock::now();
               while (!done_) {
                   std::this_thread::sleep_for(std::chrono::milliseconds(200));
-                  const long now = step_;
+                  const long now = ticks_;
                   if (now != seen) {
                       seen = now;
                       since = std::chrono::steady_clock::now();
                   } else if (std::chrono::steady_clock::now() - since > std::chrono::seconds(kHangSeconds)) {
-                      std::fprintf(stderr, "monkey: seed %u hung at action %ld (%s)\n", seed, now, action_.load());
+                      std::fprintf(stderr, "monkey: seed %u hung at action %ld (%s)\n", seed, step_.load(),
+                                   action_.load());
                       std::abort();
                   }
               }
@@ -83,77 +71,42 @@ public:
     }
     void Step(long step, const char* action)
     {
-        action_ = action;
         step_ = step;
+        Tick(action);
+    }
+    // An action within the window's action `step`, in a dialog it opened.
+    void Tick(const char* action)
+    {
+        action_ = action;
+        ++ticks_;
     }
 
 private:
     std::atomic<bool> done_{false};
     std::atomic<long> step_{0};
+    std::atomic<long> ticks_{0};
     std::atomic<const char*> action_{""};
     std::thread thread_;
 };
 
-// Pieces of statements: names (some 29 and 30 bytes long, many distinct ones
-// to fill the variable table), numbers, operators, functions and marks.
-const QString kNames[] = {u"x"_s, u"y"_s, u"r"_s, u"a1"_s, u"半径"_s, u"π"_s, QString(29, u'n'),
-                          QString(30, u'm'), u"if"_s, u"else"_s, u"fcys"_s};
-const QString kPieces[] = {u"+"_s, u"-"_s, u"*"_s, u"/"_s, u"^"_s, u"%"_s, u"("_s, u")"_s, u"="_s,
-                           u"+="_s, u"++"_s, u"--"_s, u"&&"_s, u"||"_s, u">"_s, u"<="_s, u"=="_s,
-                           u"!"_s, u";"_s, u"\n"_s, u","_s, u"//"_s, u"sin("_s, u"ainv("_s,
-                           u"_P("_s, u"and("_s, u"sqrt("_s, u"°"_s, u"′"_s, u"″"_s, u"'"_s,
-                           u"0x1F"_s, u"0b101"_s, u"0o17"_s, u"1e308"_s, u".5"_s, u" "_s, u"\t"_s,
-                           u"\U0001F600"_s, u"中"_s};
-
-QString RandomStatement(Random& random)
-{
-    QString text;
-    const int pieces = 1 + random.Below(8);
-    for (int i = 0; i < pieces; ++i) {
-        switch (random.Below(5)) {
-        case 0:
-            text += random.Pick(kNames);
-            break;
-        case 1:
-        case 2:
-            text += u'v' + QString::number(random.Below(600));  // many names: a full table
-            break;
-        case 3:
-            text += QString::number(random.Below(1000) / (random.OneIn(3) ? 7.0 : 1.0));
-            break;
-        default:
-            text += random.Pick(kPieces);
-        }
-    }
-    return text;
-}
-
-// Key presses at `widget` that type `text`; a character without a key of its
-// own comes as its text alone, as from an input method.
-void TypeText(QWidget* widget, const QString& text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\n') {
-            QTest::keyClick(widget, Qt::Key_Return);
-            continue;
-        }
-        if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
-            QTest::keyClick(widget, c.toLatin1());
-            continue;
-        }
-        const qsizetype length = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
-        i += length - 1;
-    }
-}
-
-// Drives one calculator window on a fresh engine.
+// Drives one calculator window on a fresh engine. A modal dialog (about,
+// help, print choice) is closed with OK or Cancel; the formula dialog is
+// visited.
 class WindowMonkey {
 public:
-    explicit WindowMonkey(const QString& folder) : folder_(folder)
+    WindowMonkey(const QString& folder, Random& random, Watchdog& watchdog, int dialog_actions)
+        : folder_(folder),
+          random_(random),
+          dialog_actions_(dialog_actions),
+          formula_monkey_(f_.port, *f_.engine, folder, [&watchdog](const char* action) { watchdog.Tick(action); })
     {
         f_.window.UseProcessStart(starts_);  // prints start no companion
+        f_.port.inspect_dialog = [this](QDialog& dialog) {
+            if (auto* formulas = qobject_cast<FormulaDialog*>(&dialog))
+                VisitFormulaDialog(*formulas);
+            else
+                dialog.done(accept_dialogs_ ? QDialog::Accepted : QDialog::Rejected);
+        };
         BuildActions();
     }
 
@@ -164,29 +117,16 @@ public:
     // shown before is forgotten, so the fake's records stay small.
     void PrepareAnswers(Random& random)
     {
-        FakeUserPort& port = f_.port;
-        port.messages.clear();
-        port.questions.clear();
-        port.prompts.clear();
-        port.dialogs.clear();
-        port.file_choices.clear();
-        port.answers.clear();
-        port.prompt_answers.clear();
-        port.chosen_files.clear();
-        // A modal dialog (about, help, print choice) is closed with OK or Cancel.
-        const bool accept = random.OneIn(2);
-        port.inspect_dialog = [accept](QDialog& dialog) { dialog.done(accept ? QDialog::Accepted : QDialog::Rejected); };
+        PrepareRandomAnswers(f_.port, random, folder_);
+        accept_dialogs_ = random.OneIn(2);
         starts_.started.clear();
-        for (int i = 0; i < 3; ++i) {
-            port.answers << random.OneIn(2);
-            port.prompt_answers << (random.OneIn(4) ? std::nullopt : std::optional(RandomAnswer(random)));
-            port.chosen_files << RandomFile(random);
-        }
     }
 
     // The promises the window keeps whatever was done; empty when all hold.
     QString Broken(int line_before) const
     {
+        if (!dialog_broken_.isEmpty())
+            return dialog_broken_;
         const int variables = f_.engine->Variables().Count();
         if (variables > VariableTable::kCapacity || f_.Variables().rowCount() > VariableTable::kCapacity)
             return u"more than 400 variables: %1"_s.arg(variables);
@@ -217,17 +157,15 @@ public:
     }
 
 private:
-    QString RandomAnswer(Random& random) const
+    // Variables kept from the dialog show in the window's list.
+    void VisitFormulaDialog(FormulaDialog& dialog)
     {
-        const QString answers[] = {u"3"_s, u"-2.5e3"_s, u"abc"_s, QString(), u"1+1"_s, u"\U0001F600"_s};
-        return random.Pick(answers);
-    }
-
-    QString RandomFile(Random& random) const
-    {
-        const QString files[] = {QString(), folder_ + u"/history.vek"_s, folder_ + u"/missing.vek"_s,
-                                 folder_, folder_ + u"/no/such/folder/x.vek"_s};
-        return random.Pick(files);
+        const FormulaDialogMonkey::Visit visit = formula_monkey_.Run(dialog, random_, dialog_actions_);
+        const int count = f_.engine->Variables().Count();
+        if (!visit.broken.isEmpty())
+            dialog_broken_ = visit.broken;
+        else if (visit.kept && f_.Variables().rowCount() != count)
+            dialog_broken_ = u"%1 variables kept, %2 listed"_s.arg(count).arg(f_.Variables().rowCount());
     }
 
     QWidget* Focus()
@@ -318,9 +256,14 @@ private:
     }
 
     QString folder_;
+    Random& random_;
+    int dialog_actions_;
     FakeProcessStart starts_;
     WindowFixture f_;
+    FormulaDialogMonkey formula_monkey_;
     std::vector<Action> actions_;
+    bool accept_dialogs_ = false;
+    QString dialog_broken_;
 };
 
 QList<unsigned> SeedsToRun()
@@ -334,11 +277,21 @@ QList<unsigned> SeedsToRun()
     return seeds;
 }
 
-int ActionsPerSeed()
+int PositiveFromEnvironment(const char* name, int otherwise)
 {
     bool ok = false;
-    const int actions = qEnvironmentVariableIntValue("ORVIK_MONKEY_ACTIONS", &ok);
-    return ok && actions > 0 ? actions : kDefaultActions;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : otherwise;
+}
+
+// The program's home in `folder`, with a copy of the starter library to
+// change: neither the user's library nor the build's is touched.
+bool MakeHome(const QString& folder)
+{
+    std::error_code error;
+    std::filesystem::copy(ORVIK_STARTER_LIBRARY_DIR, std::filesystem::path(QFile::encodeName(folder).toStdString()) / "vekf",
+                          std::filesystem::copy_options::recursive, error);
+    return !error && qputenv("ORVIK_HOME", QFile::encodeName(folder));
 }
 
 }  // namespace
@@ -354,20 +307,24 @@ void MonkeyTest::CalculatorWindow_data()
 {
     QTest::addColumn<unsigned>("seed");
     QTest::addColumn<int>("actions");
+    QTest::addColumn<int>("dialog_actions");
     for (const unsigned seed : SeedsToRun())
-        QTest::addRow("seed %u", seed) << seed << ActionsPerSeed();
+        QTest::addRow("seed %u", seed) << seed << PositiveFromEnvironment("ORVIK_MONKEY_ACTIONS", kDefaultActions)
+                                       << PositiveFromEnvironment("ORVIK_MONKEY_DIALOG_ACTIONS", kDefaultDialogActions);
 }
 
 void MonkeyTest::CalculatorWindow()
 {
     QFETCH(unsigned, seed);
     QFETCH(int, actions);
-    // Saved process files go to memory where it can: each save syncs.
+    QFETCH(int, dialog_actions);
+    // Saved files go to memory where it can: each save syncs.
     QTemporaryDir folder(QDir("/dev/shm").exists() ? u"/dev/shm/orvik-monkey-XXXXXX"_s : QString());
     QVERIFY(folder.isValid());
-    WindowMonkey monkey(folder.path());
+    QVERIFY(MakeHome(folder.path()));
     Random random(seed);
     Watchdog watchdog(seed);
+    WindowMonkey monkey(folder.path(), random, watchdog, dialog_actions);
     for (int step = 1; step <= actions; ++step) {
         const Action& action = monkey.Actions()[random.Below(static_cast<int>(monkey.Actions().size()))];
         watchdog.Step(step, action.name);
@@ -379,10 +336,12 @@ void MonkeyTest::CalculatorWindow()
         monkey.KeepOpen();
         const QString broken = monkey.Broken(line_before);
         if (!broken.isEmpty()) {
-            QFAIL(qPrintable(u"seed %1, action %2 (%3): %4\nreplay: ORVIK_MONKEY_SEEDS=%1 ORVIK_MONKEY_ACTIONS=%2"_s
+            QFAIL(qPrintable(u"seed %1, action %2 (%3): %4\nreplay: ORVIK_MONKEY_SEEDS=%1 ORVIK_MONKEY_ACTIONS=%2 "
+                               u"ORVIK_MONKEY_DIALOG_ACTIONS=%5"_s
                                  .arg(seed)
                                  .arg(step)
-                                 .arg(QString::fromLatin1(action.name), broken)));
+                                 .arg(QString::fromLatin1(action.name), broken)
+                                 .arg(dialog_actions)));
         }
     }
 }

@@ -15,16 +15,23 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QPlainTextEdit>
 
 #include "companion/vek_print_doc.h"
 #include "companion/vek_print_view.h"
+#include "engine/engine.h"
 #include "engine/variable_table.h"
+#include "fake_process_start.h"
+#include "fake_user_port.h"
 #include "file_size_limit.h"
-#include "library/core/formula_file.h"
+#include "library/formula_dialog.h"
+#include "platform/control_id.h"
 #include "platform/gbk.h"
+#include "platform/port_engine_host.h"
 #include "records/print_hand_off.h"
 #include "records/print_text.h"
 #include "records/process_file.h"
+#include "resources/control_ids.h"
 
 namespace orvik {
 namespace {
@@ -39,6 +46,7 @@ struct WriteResult {
 
 struct Writer {
     const char* name;
+    const char* file_name;  // of the target in its folder
     // Writes something well over kFullDiskBytes to `target`.
     std::function<WriteResult(const fs::path& target)> write;
 };
@@ -79,12 +87,22 @@ WriteResult PrintFileRow(const fs::path& target)
     return {written, written ? "" : GbkToUtf8(kPrintFileNotWrittenMessage)};
 }
 
-// The formula dialog, which will save formulas, is not built yet: it must
-// show a message when Write says false.
+// The formula dialog saves a new formula of the target's name over it, the
+// user having agreed to replace it; the dialog shows what it shows.
 WriteResult FormulaFileRow(const fs::path& target)
 {
-    const bool written = FormulaFile(target).Write("x=1\n", std::string(6000, '1'), "description");
-    return {written, written ? "" : "FormulaFile::Write returned false to its caller"};
+    FakeUserPort port;
+    PortEngineHost host(port);
+    Engine engine(host);
+    FakeProcessStart start;
+    FormulaDialog dialog(engine, port, start, nullptr, target.parent_path().string());
+    port.prompt_answers = {QString::fromStdString(target.stem().string())};
+    dialog.NewFormula();
+    FindControl<QPlainTextEdit>(dialog, id::formula::kStatementsEditor)->setPlainText(QString(6000, u'1'));
+    port.three_way_answers = {true};
+    port.answers = {true};
+    const bool saved = dialog.EndEditing();
+    return {saved, port.messages.isEmpty() ? "" : port.messages.last().toStdString()};
 }
 
 void PrintTo(const Writer& writer, std::ostream* out)
@@ -93,10 +111,10 @@ void PrintTo(const Writer& writer, std::ostream* out)
 }
 
 const Writer kWriters[] = {
-    {"process_file", SaveProcessFileRow},
-    {"companion_save_as", CompanionSaveAsRow},
-    {"print_file", PrintFileRow},
-    {"formula_file", FormulaFileRow},
+    {"process_file", "target", SaveProcessFileRow},
+    {"companion_save_as", "target", CompanionSaveAsRow},
+    {"print_file", "target", PrintFileRow},
+    {"formula_file", "target.tfl", FormulaFileRow},
 };
 
 enum class Failure { kNone, kReadOnlyFolder, kFullDisk, kTargetIsDirectory };
@@ -144,7 +162,7 @@ protected:
         ASSERT_NE(mkdtemp(name.data()), nullptr);
         root_ = name;
         folder_ = root_ / "folder";
-        target_ = folder_ / "target";
+        target_ = folder_ / std::get<0>(GetParam()).file_name;
         fs::create_directory(folder_);
         // An ordinary user must reach the folder for the read-only case.
         chmod(root_.c_str(), 0755);
