@@ -22,7 +22,10 @@ std::string FormulaValueText(double v)
 
 std::string FormulaResultText(double v)
 {
-    return ShownWithExponent(v) ? FormatScientific(v) : "=" + FormatFixed(v, 6);
+    if (ShownWithExponent(v))
+        return FormatScientific(v);
+    std::string text = "=";  // appended, not "=" + ...: GCC 12 warns falsely on that form
+    return text += FormatFixed(v, 6);
 }
 
 }  // namespace orvik
