@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTreeWidgetItem>
 #include <QTest>
 
 #include "engine/engine.h"

@@ -15,7 +15,6 @@
 #include <thread>
 #include <vector>
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
