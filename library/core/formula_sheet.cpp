@@ -123,8 +123,13 @@ int FormulaSheet::FindInputRow(std::string_view name) const
 // values.
 void FormulaSheet::ReadCells(VariableTable& table) const
 {
-    for (int row = 0; row < RowCount() && base_count_ + row < table.Count(); ++row)
-        table[base_count_ + row].value = CellValue(cells_[row]);
+    // Only inputs can be typed into; reading back the other rows would only
+    // cut them to their six decimals (π to 3.141593 from the second
+    // computing on).
+    for (int row = 0; row < RowCount() && base_count_ + row < table.Count(); ++row) {
+        if (IsInputRow(row))
+            table[base_count_ + row].value = CellValue(cells_[row]);
+    }
 }
 
 void FormulaSheet::Compute()

@@ -16,8 +16,8 @@ class VariableTable;
 // The calculation of the formula dialog without its widgets, shared by the
 // dialog and the console. The formula's variables are the engine's table
 // entries from the base count (the count when the sheet was made) on; the
-// variable list shows one row per entry, and each row's value cell is a
-// text that computing reads back. All texts are GBK.
+// variable list shows one row per entry, and each input row's value cell
+// is a text that computing reads back. All texts are GBK.
 class FormulaSheet {
 public:
     explicit FormulaSheet(Engine& engine);
@@ -62,14 +62,14 @@ public:
     const std::vector<FormulaStatement>& Statements() const { return statements_; }
     void ClearStatements() { statements_.clear(); }
 
-    // Every cell is read back into its entry, every statement evaluated in
-    // order and its result shown, and the rows shown afresh, now with the
-    // variables the statements created.
+    // Every input cell is read back into its entry, every statement
+    // evaluated in order and its result shown, and the rows shown afresh,
+    // now with the variables the statements created.
     void Compute();
 
-    // Every cell read back into its entry of `table`, the engine's own or a
-    // copy of it, as computing takes the inputs: values pass through their
-    // shown text.
+    // Every input cell read back into its entry of `table`, the engine's
+    // own or a copy of it, as computing takes the inputs: values pass
+    // through their shown text.
     void ReadCells(VariableTable& table) const;
     const Engine& CalculationEngine() const { return engine_; }
 

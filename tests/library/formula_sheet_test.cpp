@@ -5,6 +5,7 @@
 #include <cmath>
 #include <fstream>
 #include <limits>
+#include <numbers>
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,25 @@ TEST_F(FormulaSheetTest, EnterEvaluatesTheCellAndInfinitiesComeBack)
     EXPECT_EQ(sheet.Cell(2), "INF");
     EXPECT_EQ(sheet.FindInputRow("b"), 1);
     EXPECT_EQ(sheet.FindInputRow("r"), -1);  // computed, not an input
+}
+
+// What computing takes from the shown six decimals: the inputs, never π or
+// the computed variables, so computing again gives the same results.
+TEST_F(FormulaSheetTest, OnlyInputsPassThroughTheirShownText)
+{
+    FormulaSheet sheet(*engine_);
+    ASSERT_EQ(sheet.Open(Write("f.tfl", "a=1\r\n", "s=π*a*1000000\r\nt=a*3\r\nu=u+s\r\n")).status,
+              FormulaReadStatus::Complete);
+    sheet.Compute();
+    sheet.Compute();
+    EXPECT_EQ(sheet.Statements()[0].result, "3.141593E+006");
+    ASSERT_EQ(sheet.RowName(2), "π");
+    EXPECT_EQ(table_[2].value, std::numbers::pi);  // not 3.141593
+    EXPECT_EQ(table_[4].value, 2 * table_[1].value);  // u: s twice, not 3141593 once
+
+    sheet.EnterValue(0, "1/3");
+    sheet.Compute();
+    EXPECT_EQ(sheet.Statements()[1].result, "=0.999999");  // the input as shown: 0.333333
 }
 
 TEST_F(FormulaSheetTest, InputsPastTheTableAreLeftOutWithOneMessage)
