@@ -12,7 +12,11 @@ function(orvik_gbk_literals target)
     return()
   endif()
   if(NOT TARGET orvik_gbk_literals)
-    add_executable(orvik_gbk_literals ${PROJECT_SOURCE_DIR}/fuzz/gbk_literals.cpp)
+    # Only the encoding's own source: linking all of platform would make
+    # every change there write every copy again.
+    add_executable(orvik_gbk_literals ${PROJECT_SOURCE_DIR}/fuzz/gbk_literals.cpp
+                                      ${PROJECT_SOURCE_DIR}/platform/gbk.cpp)
+    target_include_directories(orvik_gbk_literals PRIVATE ${PROJECT_SOURCE_DIR})
   endif()
   set(copy_root ${CMAKE_BINARY_DIR}/gbk_literals)
   get_target_property(folder ${target} SOURCE_DIR)

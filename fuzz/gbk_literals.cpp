@@ -5,12 +5,13 @@
 // Usage: orvik_gbk_literals SOURCE COPY
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
-#include <iconv.h>
+#include "platform/gbk.h"
 
 namespace {
 
@@ -22,24 +23,6 @@ bool IsIdentifierChar(char c)
 bool IsEncodingPrefix(std::string_view prefix)
 {
     return prefix.empty() || prefix == "u" || prefix == "U" || prefix == "L" || prefix == "u8";
-}
-
-std::string ToGbk(const std::string& utf8)
-{
-    iconv_t cd = iconv_open("GBK", "UTF-8");
-    std::string out(utf8.size() * 2 + 4, '\0');
-    char* in = const_cast<char*>(utf8.data());
-    std::size_t in_left = utf8.size();
-    char* to = out.data();
-    std::size_t to_left = out.size();
-    const bool ok = cd != reinterpret_cast<iconv_t>(-1)
-                    && iconv(cd, &in, &in_left, &to, &to_left) != static_cast<std::size_t>(-1);
-    if (cd != reinterpret_cast<iconv_t>(-1))
-        iconv_close(cd);
-    if (!ok)
-        throw std::runtime_error("text without a GBK form in a literal: " + utf8);
-    out.resize(out.size() - to_left);
-    return out;
 }
 
 class Converter {
@@ -116,7 +99,11 @@ private:
         std::size_t end = pos_;
         while (end < text_.size() && static_cast<unsigned char>(text_[end]) >= 0x80)
             ++end;
-        for (const char byte : ToGbk(std::string(text_.substr(pos_, end - pos_)))) {
+        const std::string_view utf8 = text_.substr(pos_, end - pos_);
+        const std::optional<std::string> gbk = orvik::Utf8ToGbk(utf8);
+        if (!gbk)
+            throw std::runtime_error("text without a GBK form in a literal: " + std::string(utf8));
+        for (const char byte : *gbk) {
             char escape[8];
             std::snprintf(escape, sizeof escape, "\\%03o", static_cast<unsigned char>(byte));
             out_ += escape;
