@@ -127,6 +127,7 @@ private:
     void ImmediateKeypad(int index);
     void ImmediateOperator(int index);
     void ImmediateFunction(int index);
+    bool ImmediateTextFits(const QString& text);
     void ImmediateBackspace();
 
     // History.

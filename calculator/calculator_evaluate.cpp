@@ -109,9 +109,20 @@ void CalculatorDialog::ImmediateKeypad(int index)
     } else if (index >= kFirstFunctionIndex && index <= kLastFunctionIndex) {
         ImmediateFunction(index);
     } else {
-        ShowInputText(InputText() + QString::fromUtf16(KeypadAt(index).text));
+        const QString text = InputText() + QString::fromUtf16(KeypadAt(index).text);
+        if (!ImmediateTextFits(text))
+            return;
+        ShowInputText(text);
         ShowResultText({});
     }
+}
+
+// Immediate mode builds each text whole; the box's bound holds for it too.
+bool CalculatorDialog::ImmediateTextFits(const QString& text)
+{
+    QTextCursor all(controls_.input->document());
+    all.select(QTextCursor::Document);
+    return controls_.input->Fits(all, text);
 }
 
 // The first operator only joins the text; every later one first reduces
@@ -125,8 +136,10 @@ void CalculatorDialog::ImmediateOperator(int index)
             return;
         text = Fixed2(*value);
     }
-    operator_seen_ = true;
     text += QString::fromUtf16(KeypadAt(index).text);
+    if (!ImmediateTextFits(text))
+        return;
+    operator_seen_ = true;
     ShowInputText(text);
     ShowResultText(text);
 }
@@ -136,6 +149,8 @@ void CalculatorDialog::ImmediateFunction(int index)
     QString call = QString::fromUtf16(KeypadAt(index).text);
     call.chop(1);  // the ")"
     call += InputText() + u')';
+    if (!ImmediateTextFits(call))
+        return;
     const std::optional<double> value = Evaluate(call);
     if (!value)
         return;

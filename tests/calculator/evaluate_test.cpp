@@ -20,6 +20,7 @@ private slots:
     void ImmediateCalculatesInOrder();
     void ImmediateFirstOperatorOnlyJoins();
     void ImmediateFunctionAndParentheses();
+    void ImmediateTextsKeepToTheBound();
     void ImmediateBackspace_data();
     void ImmediateBackspace();
 };
@@ -134,6 +135,19 @@ void EvaluateTest::ImmediateFirstOperatorOnlyJoins()
     QCOMPARE(f.Result(), u"8.00+"_s);
     f.Type(u"2"_s);
     QCOMPARE(f.Result(), QString());
+}
+
+// Immediate mode builds its texts itself; they keep to the box's bound.
+void EvaluateTest::ImmediateTextsKeepToTheBound()
+{
+    WindowFixture f;
+    f.Input().setPlainText(QString(2997, u'1'));
+    f.Click(id::kImmediate);
+    f.port.messages.clear();
+    f.Type(u"11+"_s);
+    f.Click(id::kSin);
+    QCOMPARE(f.Input().toPlainText(), QString(2998, u'1'));
+    QCOMPARE(f.port.messages, QStringList(3, u"计算式太长,书写框中最多只能有2998个字节"_s));
 }
 
 void EvaluateTest::ImmediateFunctionAndParentheses()
