@@ -3,7 +3,6 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -44,7 +43,6 @@ public:
 FormulaDialog::FormulaDialog(Engine& engine, UserPort& port, ProcessStart& start, QWidget* parent,
                              std::string library)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      engine_(engine),
       port_(port),
       start_(start),
       sheet_(engine),
@@ -73,7 +71,6 @@ void FormulaDialog::CreateControls()
     definitions_editor_->setPlaceholderText(u"需要输入变量的初值"_s);
     (new QLabel(u"公式说明"_s, this))->setGeometry(units.Rect(234, 126, 60, 10));
     description_ = PlaceTextBox(new QPlainTextEdit(this), ids::kDescription, units.Rect(234, 137, 111, 85));
-    description_->setReadOnly(true);
     description_->show();
 
     letters_label_ = new QLabel(u"字符"_s, this);

@@ -99,7 +99,6 @@ private:
     std::optional<std::array<std::string, 3>> EditedTexts();
     bool SaveEdit();
 
-    Engine& engine_;
     UserPort& port_;
     ProcessStart& start_;
     FormulaSheet sheet_;

@@ -13,7 +13,6 @@
 #include "library/core/formula_file.h"
 #include "library/editable_list_ctrl.h"
 #include "library/formula_dialog.h"
-#include "library/formula_variables_model.h"
 #include "platform/gbk_qt.h"
 #include "platform/user_port.h"
 #include "resources/control_ids.h"

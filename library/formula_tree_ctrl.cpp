@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFile>
-#include <QHeaderView>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStyle>

@@ -166,7 +166,7 @@ void SweepDialog::ProposeStep()
 void SweepDialog::ShowSpacing()
 {
     const bool logarithmic = logarithmic_->isChecked();
-    by_step_->setText(FromGbk(SweepAmountName(false, logarithmic ? SweepSpacing::Logarithmic : SweepSpacing::Linear)));
+    by_step_->setText(FromGbk(SweepAmountName(logarithmic ? SweepSpacing::Logarithmic : SweepSpacing::Linear)));
     step_->setEnabled(by_step_->isChecked());
     count_->setEnabled(by_count_->isChecked());
 }

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "engine/variable_table.h"
+
 namespace orvik {
 
 // The fixed GBK messages of the two reads; the caller shows them with an OK
@@ -56,8 +58,8 @@ public:
     static constexpr std::size_t kLinePieceMax = 2998;
     // The open read takes at most this many statements.
     static constexpr int kStatementMax = 500;
-    // Bytes of a variable name: a VariableEntry holds 29 and its terminator.
-    static constexpr std::size_t kNameMax = 29;
+    // Bytes of a variable name, as the table holds them.
+    static constexpr std::size_t kNameMax = VariableTable::kNameMax;
 
     explicit FormulaFile(std::filesystem::path path) : path_(std::move(path)) {}
 

@@ -1,6 +1,6 @@
 #include "library/core/formula_sheet.h"
 
-#include <cmath>
+#include <algorithm>
 #include <limits>
 
 #include "engine/engine.h"
@@ -106,7 +106,6 @@ bool FormulaSheet::IsInputRow(int row) const
 
 void FormulaSheet::EnterValue(int row, std::string text)
 {
-    StripBlanks(text);
     cells_[row] = FormatFixed(engine_.EvaluateText(text), 6);
 }
 

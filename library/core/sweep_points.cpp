@@ -45,13 +45,13 @@ template <typename Point>
 SweepPoints Stepped(const SweepRange& range, double q, Point point)
 {
     if (!(q >= 0))
-        return Refused(std::string(SweepAmountName(false, range.spacing))
+        return Refused(std::string(SweepAmountName(range.spacing))
                        + (range.spacing == SweepSpacing::Linear ? "的正负与扫描方向不符" : "与扫描方向不符"));
     const std::optional<StepCount> count = CountSteps(q);
     if (!count)
         return Refused("扫描点数不能超过10000");
     if (count->steps == 0)
-        return Refused(std::string(SweepAmountName(false, range.spacing)) + "超出了扫描范围");
+        return Refused(std::string(SweepAmountName(range.spacing)) + "超出了扫描范围");
     SweepPoints points;
     points.values.reserve(count->steps + 1);
     for (int i = 0; i <= count->steps; ++i)
@@ -124,10 +124,8 @@ SweepPoints MakeSweepPoints(const SweepRange& range)
     return range.by_count ? ByCount(range) : ByStep(range);
 }
 
-std::string_view SweepAmountName(bool by_count, SweepSpacing spacing)
+std::string_view SweepAmountName(SweepSpacing spacing)
 {
-    if (by_count)
-        return "点数";
     return spacing == SweepSpacing::Linear ? "步长" : "倍率";
 }
 
@@ -145,7 +143,7 @@ SweepRangeReading ReadSweepRange(const SweepRangeTexts& texts)
     } else if (!to) {
         reading.points.message = "终止值不是一个数";
     } else if (!amount && !texts.by_count) {
-        reading.points.message = std::string(SweepAmountName(false, texts.spacing)) + "不是一个数";
+        reading.points.message = std::string(SweepAmountName(texts.spacing)) + "不是一个数";
     } else {
         range.from = *from;
         range.to = *to;

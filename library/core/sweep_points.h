@@ -50,7 +50,7 @@ struct SweepRangeReading {
 
 SweepRangeReading ReadSweepRange(const SweepRangeTexts& texts);
 
-// What the amount is called: "步长", "倍率" or "点数".
-std::string_view SweepAmountName(bool by_count, SweepSpacing spacing);
+// What the step is called: "步长", or "倍率" for a logarithmic sweep.
+std::string_view SweepAmountName(SweepSpacing spacing);
 
 }  // namespace orvik

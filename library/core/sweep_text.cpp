@@ -96,7 +96,7 @@ std::string SweepSettingsText(const SweepResult& result)
     if (range.spacing == SweepSpacing::Logarithmic)
         text += ", 对数刻度";
     if (!range.by_count)
-        text += ", " + std::string(SweepAmountName(false, range.spacing)) + " " + Number(range.step);
+        text += ", " + std::string(SweepAmountName(range.spacing)) + " " + Number(range.step);
     return text + ", " + std::to_string(result.planned_points) + " 点";
 }
 

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -19,7 +18,6 @@
 #include "library/formula_tree_ctrl.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
-#include "platform/port_engine_host.h"
 #include "resources/control_ids.h"
 
 namespace orvik {

@@ -1,6 +1,5 @@
 #include "library/core/formula_file.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -39,13 +38,7 @@ class FormulaFileTest : public TemporaryDirectoryTest {
 protected:
     FormulaFile File() const { return FormulaFile(dir_ / "gear.tfl"); }
     void WriteRaw(const std::string& bytes) const { std::ofstream(dir_ / "gear.tfl", std::ios::binary) << bytes; }
-    std::string ReadRaw() const
-    {
-        std::ostringstream bytes;
-        bytes << std::ifstream(dir_ / "gear.tfl", std::ios::binary).rdbuf();
-        return bytes.str();
-    }
-
+    std::string ReadRaw() const { return ReadBytes(dir_ / "gear.tfl"); }
 };
 
 std::string Lines(int count, const std::string& prefix)

@@ -2,7 +2,6 @@
 // count and the cut-back, cells read back, and what is printed.
 #include "library/core/formula_sheet.h"
 
-#include <cmath>
 #include <fstream>
 #include <limits>
 #include <numbers>

@@ -1,5 +1,4 @@
 // Paths, typed names, listing order and the changes made on disk.
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 

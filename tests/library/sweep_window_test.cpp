@@ -22,7 +22,6 @@
 #include "library/sweep_chart_view.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
-#include "platform/port_engine_host.h"
 #include "resources/control_ids.h"
 
 namespace orvik {
