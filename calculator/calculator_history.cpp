@@ -9,6 +9,7 @@
 #include "engine/engine.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
+#include "platform/port_engine_host.h"
 #include "platform/user_port.h"
 #include "resources/control_ids.h"
 
@@ -44,11 +45,7 @@ void CalculatorDialog::MirrorInput()
 
 std::optional<std::string> CalculatorDialog::ReadInputLine()
 {
-    const QString text = InputText();
-    std::optional<std::string> line = ToGbkLines(text);
-    if (!line)
-        port_.ShowMessage(NotGbkMessage(text));
-    return line;
+    return GbkLinesOrSay(port_, InputText());
 }
 
 // Leaving a line commits its assignments before the next line runs.

@@ -15,7 +15,7 @@
 #include "platform/user_port.h"
 #include "records/companion_print.h"
 #include "records/print_choice_dialog.h"
-#include "records/process_file.h"
+#include "records/save_report.h"
 #include "resources/control_ids.h"
 
 namespace orvik {
@@ -134,10 +134,7 @@ void FormulaDialog::SaveResults()
                                                 u"文本文件 (*.txt);;所有文件 (*.*)"_s);
     if (path.isEmpty())
         return;
-    if (SaveFormulaText(QFile::encodeName(path).toStdString(), sheet_.Print()))
-        port_.ShowMessage(u"保存成功"_s);
-    else
-        port_.ShowMessage(FromGbk(kCannotOpenFileMessage));
+    ReportSave(port_, SaveFormulaText(QFile::encodeName(path).toStdString(), sheet_.Print()));
 }
 
 }  // namespace orvik

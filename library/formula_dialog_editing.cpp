@@ -14,6 +14,7 @@
 #include "library/editable_list_ctrl.h"
 #include "library/formula_dialog.h"
 #include "platform/gbk_qt.h"
+#include "platform/port_engine_host.h"
 #include "platform/user_port.h"
 #include "resources/control_ids.h"
 
@@ -142,12 +143,9 @@ std::optional<std::array<std::string, 3>> FormulaDialog::EditedTexts()
     std::array<std::string, 3> texts;
     const QPlainTextEdit* boxes[] = {definitions_editor_, statements_editor_, description_};
     for (size_t i = 0; i < texts.size(); ++i) {
-        const QString text = boxes[i]->toPlainText();
-        std::optional<std::string> gbk = ToGbkLines(text);
-        if (!gbk) {
-            port_.ShowMessage(NotGbkMessage(text));
+        std::optional<std::string> gbk = GbkLinesOrSay(port_, boxes[i]->toPlainText());
+        if (!gbk)
             return std::nullopt;
-        }
         texts[i] = std::move(*gbk);
     }
     return texts;

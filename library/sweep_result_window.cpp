@@ -20,7 +20,7 @@
 #include "platform/gbk_qt.h"
 #include "platform/user_port.h"
 #include "records/companion_print.h"
-#include "records/process_file.h"
+#include "records/save_report.h"
 #include "resources/control_ids.h"
 
 namespace orvik {
@@ -109,18 +109,12 @@ QString SweepResultWindow::SuggestedFile(const QString& extension) const
                              + extension);
 }
 
-// A failed save is said as clearly as a good one.
-void SweepResultWindow::ReportSave(bool saved)
-{
-    port_.ShowMessage(saved ? u"保存成功"_s : FromGbk(kCannotOpenFileMessage));
-}
-
 void SweepResultWindow::SaveTable()
 {
     const QString path = port_.ChooseFileToSave(u"保存表格"_s, SuggestedFile(u".csv"_s),
                                                 u"CSV 表格 (*.csv);;所有文件 (*.*)"_s);
     if (!path.isEmpty())
-        ReportSave(WriteFileAtomically(QFile::encodeName(path).toStdString(), SweepCsvText(result_, statements_)));
+        ReportSave(port_, WriteFileAtomically(QFile::encodeName(path).toStdString(), SweepCsvText(result_, statements_)));
 }
 
 void SweepResultWindow::SaveImage()
@@ -132,7 +126,8 @@ void SweepResultWindow::SaveImage()
     QByteArray png;
     QBuffer buffer(&png);
     const bool drawn = buffer.open(QIODevice::WriteOnly) && chart_->grab().save(&buffer, "PNG");
-    ReportSave(drawn && WriteFileAtomically(QFile::encodeName(path).toStdString(), png.toStdString()));
+    ReportSave(port_, drawn && WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                                   std::string_view(png.constData(), png.size())));
 }
 
 void SweepResultWindow::Print()

@@ -33,7 +33,6 @@ public:
 private:
     QWidget* CreateButtons();
     QString SuggestedFile(const QString& extension) const;
-    void ReportSave(bool saved);
 
     const SweepResult result_;
     const std::vector<int> statements_;

@@ -15,6 +15,14 @@ std::optional<std::string> PromptGbkValue(UserPort& port, const QString& prompt,
     return std::nullopt;
 }
 
+std::optional<std::string> GbkLinesOrSay(UserPort& port, const QString& text)
+{
+    std::optional<std::string> gbk = ToGbkLines(text);
+    if (!gbk)
+        port.ShowMessage(NotGbkMessage(text));
+    return gbk;
+}
+
 void PortEngineHost::ShowMessage(std::string_view text)
 {
     port_.ShowMessage(FromGbk(text));

@@ -16,6 +16,10 @@ class UserPort;
 // for again, still showing what the user typed.
 std::optional<std::string> PromptGbkValue(UserPort& port, const QString& prompt, QString entry);
 
+// A box's text as stored text, or nullopt after the message naming the
+// characters that GBK cannot hold.
+std::optional<std::string> GbkLinesOrSay(UserPort& port, const QString& text);
+
 // Lets the engine speak through the port: its GBK messages become message
 // boxes, an unknown name opens the value prompt.
 class PortEngineHost : public EngineHost {

@@ -7,11 +7,12 @@
 #include "platform/control_id.h"
 #include "platform/dialog_units.h"
 #include "platform/gbk_qt.h"
+#include "platform/port_engine_host.h"
 #include "platform/program_directory.h"
 #include "platform/user_port.h"
 #include "records/companion_print.h"
 #include "records/print_text.h"
-#include "records/process_file.h"
+#include "records/save_report.h"
 #include "resources/control_ids.h"
 
 namespace orvik {
@@ -59,11 +60,7 @@ void ProcessLogWindow::AddButton(int id, const QString& caption, int x, int widt
 
 std::optional<std::string> ProcessLogWindow::ProcessText()
 {
-    const QString text = text_->toPlainText();
-    std::optional<std::string> gbk = ToGbkLines(text);
-    if (!gbk)
-        port_.ShowMessage(NotGbkMessage(text));
-    return gbk;
+    return GbkLinesOrSay(port_, text_->toPlainText());
 }
 
 void ProcessLogWindow::ClearText()
@@ -88,10 +85,7 @@ void ProcessLogWindow::SaveAsText()
                                                 u"文本文件 (*.txt);;所有文件 (*.*)"_s);
     if (path.isEmpty())
         return;
-    if (WritePrintFile(QFile::encodeName(path).toStdString(), variables_, *text))
-        port_.ShowMessage(u"保存成功"_s);
-    else
-        port_.ShowMessage(FromGbk(kCannotOpenFileMessage));
+    ReportSave(port_, WritePrintFile(QFile::encodeName(path).toStdString(), variables_, *text));
 }
 
 void ProcessLogWindow::Print()
