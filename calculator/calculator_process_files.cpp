@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include "calculator/calculator_dialog.h"
+#include "library/core/library_paths.h"
 #include "platform/gbk_qt.h"
 #include "platform/program_directory.h"
 #include "platform/user_port.h"
@@ -88,7 +89,7 @@ void CalculatorDialog::showEvent(QShowEvent* event)
 {
     if (!initialised_) {
         initialised_ = true;
-        if (process_file_.endsWith(u".tfl"_s, Qt::CaseInsensitive)) {
+        if (process_file_.endsWith(QLatin1StringView(kFormulaExtension), Qt::CaseInsensitive)) {
             // Once the window is up, so the dialog has its parent on screen.
             const QString formula = std::exchange(process_file_, {});
             QMetaObject::invokeMethod(this, [this, formula] { OpenFormulaDialog(formula); },

@@ -243,10 +243,14 @@ void EditorView::changeEvent(QEvent* event)
 
 void EditorView::ApplyFont()
 {
-    text_font_ = MeasuredFont(font());
-    auto advances = std::make_unique<QtCharAdvances>(text_font_);
-    text_.SetAdvances(*advances);
-    advances_ = std::move(advances);
+    // The widths are measured afresh only for a font that differs: the
+    // constructor has measured the first one already.
+    if (const QFont measured = MeasuredFont(font()); measured != text_font_) {
+        text_font_ = measured;
+        auto advances = std::make_unique<QtCharAdvances>(text_font_);
+        text_.SetAdvances(*advances);
+        advances_ = std::move(advances);
+    }
     const QFontMetrics metrics(text_font_);
     line_height_ = std::max(1, metrics.lineSpacing());
     ascent_ = metrics.ascent();

@@ -20,11 +20,10 @@ std::string FormatTime(std::time_t time)
     return std::string(buffer, length);
 }
 
-bool SameDay(std::time_t a, std::time_t b)
+bool SameDay(std::time_t time, const std::tm& day)
 {
-    const std::tm x = LocalTime(a);
-    const std::tm y = LocalTime(b);
-    return x.tm_year == y.tm_year && x.tm_yday == y.tm_yday;
+    const std::tm local = LocalTime(time);
+    return local.tm_year == day.tm_year && local.tm_yday == day.tm_yday;
 }
 
 }  // namespace
@@ -37,9 +36,10 @@ std::string RecordLine(const CalculationRecord& record)
 
 std::string RecordsOfDay(std::span<const CalculationRecord> records, std::time_t today)
 {
+    const std::tm day = LocalTime(today);
     std::string text;
     for (const CalculationRecord& record : records)
-        if (SameDay(record.time, today))
+        if (SameDay(record.time, day))
             text += RecordLine(record);
     return text;
 }

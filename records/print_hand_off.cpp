@@ -1,5 +1,6 @@
 #include "records/print_hand_off.h"
 
+#include <filesystem>
 #include <system_error>
 
 #include "platform/process_start.h"
@@ -10,6 +11,8 @@ namespace orvik {
 
 const std::string_view kCompanionMissingMessage = "系统文件(vekPrint.dll)丢失,不能打印";
 const std::string_view kPrintFileNotWrittenMessage = "打印文件(__temp1)不能写入,不能打印";
+
+namespace {
 
 std::filesystem::path PrintFilePath()
 {
@@ -23,6 +26,8 @@ std::filesystem::path CompanionPath()
 {
     return std::filesystem::path(ProgramDirectory()) / kCompanionFileName;
 }
+
+}  // namespace
 
 PrintHandOff HandOffToCompanion(std::string_view text, ProcessStart& start)
 {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string_view>
 
 namespace orvik {
@@ -17,9 +16,6 @@ inline constexpr std::string_view kCompanionCallPrefix = "VEK_CALL__";
 // The fixed GBK messages of a print that did not start.
 extern const std::string_view kCompanionMissingMessage;     // 系统文件(vekPrint.dll)丢失,不能打印
 extern const std::string_view kPrintFileNotWrittenMessage;  // 打印文件(__temp1)不能写入,不能打印
-
-std::filesystem::path PrintFilePath();
-std::filesystem::path CompanionPath();
 
 struct PrintHandOff {
     bool ok = false;

@@ -5,11 +5,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "temporary_directory_test.h"
 
 namespace {
 
@@ -32,14 +33,6 @@ std::string Quote(const std::string& arg)
     return quoted;
 }
 
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 ProcessResult RunOrvik(const std::vector<std::string>& args, const std::string& input = "")
 {
     const std::filesystem::path dir = std::filesystem::temp_directory_path()
@@ -55,8 +48,8 @@ ProcessResult RunOrvik(const std::vector<std::string>& args, const std::string& 
     ProcessResult run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadFile(dir / "out");
-    run.err = ReadFile(dir / "err");
+    run.out = orvik::ReadBytes(dir / "out");
+    run.err = orvik::ReadBytes(dir / "err");
     std::filesystem::remove_all(dir);
     return run;
 }

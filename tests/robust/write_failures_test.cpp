@@ -32,6 +32,7 @@
 #include "records/print_text.h"
 #include "records/process_file.h"
 #include "resources/control_ids.h"
+#include "temporary_directory_test.h"
 
 namespace orvik {
 namespace {
@@ -121,12 +122,6 @@ enum class Failure { kNone, kReadOnlyFolder, kFullDisk, kTargetIsDirectory };
 
 constexpr rlim_t kFullDiskBytes = 4096;
 const std::string kOldBytes = "the old file\r\n";
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::set<std::string> Listing(const fs::path& folder)
 {
@@ -223,7 +218,7 @@ TEST_P(WriteFailureTest, OldFileStaysAndTheUserIsTold)
     }
     EXPECT_FALSE(result.saved) << "a failed write reported as saved";
     EXPECT_FALSE(result.message.empty()) << "a failed write reported to nobody";
-    EXPECT_EQ(ReadAll(old_file), kOldBytes);
+    EXPECT_EQ(ReadBytes(old_file), kOldBytes);
 }
 
 std::string CaseName(const ::testing::TestParamInfo<WriteFailureTest::ParamType>& info)

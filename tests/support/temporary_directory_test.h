@@ -10,6 +10,14 @@
 
 namespace orvik {
 
+// The whole of a file; empty when it cannot be read.
+inline std::string ReadBytes(const std::filesystem::path& path)
+{
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
 // A test with a fresh directory of its own, removed with all it holds afterwards.
 class TemporaryDirectoryTest : public testing::Test {
 protected:
@@ -20,13 +28,6 @@ protected:
         dir_ = pattern;
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    static std::string ReadBytes(const std::filesystem::path& path)
-    {
-        std::ostringstream bytes;
-        bytes << std::ifstream(path, std::ios::binary).rdbuf();
-        return bytes.str();
-    }
 
     std::filesystem::path dir_;
 };
