@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "calculator/core/messages.h"
+#include "engine/number_text.h"
 
 namespace orvik {
 namespace {
@@ -12,14 +13,6 @@ constexpr std::array<std::string_view, 3> kExamples = {
     "x1=r*cos(30)",
     "y1=r*sin(30)",
 };
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // A whole decimal number from 1 to kHistoryLineCount, blanks around allowed.
 std::optional<int> ParseLineNumber(std::string_view text)

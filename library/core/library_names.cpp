@@ -1,21 +1,11 @@
 #include "library/core/library_names.h"
 
+#include "engine/number_text.h"
 #include "library/core/library_paths.h"
 #include "platform/gbk.h"
 
 namespace orvik {
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool HoldsSeparator(std::string_view name)
 {
@@ -57,7 +47,7 @@ NameRefusal Refusal(std::string_view name)
 
 CheckedName CheckTypedName(std::string_view typed)
 {
-    const std::string_view name = Trimmed(typed);
+    const std::string_view name = TrimBlanks(typed);
     return {std::string(name), Refusal(name)};
 }
 

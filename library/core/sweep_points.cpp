@@ -98,10 +98,9 @@ SweepPoints ByCount(const SweepRange& range)
 // A whole text that is one finite decimal number, blanks around it allowed.
 std::optional<double> ReadNumber(std::string_view text)
 {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
+    text = TrimBlanks(text);
+    if (text.empty())
         return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
     size_t consumed = 0;
     const double value = ParseDecimalPrefix(text, &consumed);
     if (consumed != text.size() || !std::isfinite(value))
