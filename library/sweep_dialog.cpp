@@ -85,11 +85,11 @@ void SweepDialog::CreateControls()
     amount->addButton(by_count_);
     by_step_->setChecked(true);
 
-    linear_ = WithId(new QRadioButton(u"线性"_s), ids::kLinear);
+    auto* linear = WithId(new QRadioButton(u"线性"_s), ids::kLinear);
     logarithmic_ = WithId(new QRadioButton(u"对数"_s), ids::kLogarithmic);
-    linear_->setChecked(true);
+    linear->setChecked(true);
     auto* spacing = new QHBoxLayout;
-    spacing->addWidget(linear_);
+    spacing->addWidget(linear);
     spacing->addWidget(logarithmic_);
     spacing->addStretch();
     form->addRow(u"刻度"_s, spacing);

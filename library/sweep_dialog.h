@@ -50,7 +50,6 @@ private:
     QLineEdit* step_ = nullptr;
     QRadioButton* by_count_ = nullptr;
     QLineEdit* count_ = nullptr;
-    QRadioButton* linear_ = nullptr;
     QRadioButton* logarithmic_ = nullptr;
     std::vector<QCheckBox*> results_;
     QPushButton* ok_ = nullptr;

@@ -41,22 +41,22 @@ SweepResultWindow::SweepResultWindow(SweepResult result, std::vector<int> statem
 
     auto* settings = new QLabel(FromGbk(SweepSettingsText(result_)));
     SetControlId(*settings, ids::kSettings);
-    table_ = new QTableView;
-    SetControlId(*table_, ids::kTable);
-    table_->setModel(new SweepTableModel(result_, statements_, table_));
+    auto* table = new QTableView;
+    SetControlId(*table, ids::kTable);
+    table->setModel(new SweepTableModel(result_, statements_, table));
     // Columns as wide as the values of the first rows (not of every row),
     // with room to breathe.
-    table_->horizontalHeader()->setResizeContentsPrecision(100);
-    table_->resizeColumnsToContents();
-    for (int column = 0; column < table_->model()->columnCount(); ++column)
-        table_->setColumnWidth(column, table_->columnWidth(column) + 16);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table->horizontalHeader()->setResizeContentsPrecision(100);
+    table->resizeColumnsToContents();
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+        table->setColumnWidth(column, table->columnWidth(column) + 16);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     chart_ = new SweepChartView(result_);
     SetControlId(*chart_, ids::kChart);
     auto* splitter = new QSplitter;
-    splitter->addWidget(table_);
+    splitter->addWidget(table);
     splitter->addWidget(chart_);
     splitter->setSizes({420, 560});
 
@@ -73,13 +73,13 @@ QWidget* SweepResultWindow::CreateButtons()
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new QLabel(u"曲线"_s));
-    plotted_ = new QComboBox;
-    SetControlId(*plotted_, ids::kPlotted);
+    auto* plotted = new QComboBox;
+    SetControlId(*plotted, ids::kPlotted);
     for (const int statement : statements_)
-        plotted_->addItem(FromGbk(result_.statements[statement]), statement);
-    connect(plotted_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { chart_->Plot(plotted_->itemData(index).toInt()); });
-    layout->addWidget(plotted_);
+        plotted->addItem(FromGbk(result_.statements[statement]), statement);
+    connect(plotted, &QComboBox::currentIndexChanged, this,
+            [this, plotted](int index) { chart_->Plot(plotted->itemData(index).toInt()); });
+    layout->addWidget(plotted);
     layout->addStretch();
     const struct {
         int id;

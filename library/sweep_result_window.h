@@ -6,9 +6,6 @@
 
 #include "library/core/formula_sweep.h"
 
-class QComboBox;
-class QTableView;
-
 namespace orvik {
 
 class ProcessStart;
@@ -38,9 +35,7 @@ private:
     const std::vector<int> statements_;
     UserPort& port_;
     ProcessStart& start_;
-    QTableView* table_ = nullptr;
     SweepChartView* chart_ = nullptr;
-    QComboBox* plotted_ = nullptr;
 };
 
 }  // namespace orvik
