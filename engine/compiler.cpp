@@ -104,8 +104,19 @@ bool Engine::RefuseScan(const std::string& message)
     return false;
 }
 
+// A full table refuses every statement that needs one more variable;
+// one message a command says so.
+void Engine::ReportFull()
+{
+    if (full_reported_)
+        return;
+    full_reported_ = true;
+    host_.ShowMessage(messages::kTooManyVariables);
+}
+
 int Engine::Fail()
 {
+    last_refused_ = true;
     token_count_ = 0;
     scan_position_ = 0;
     return scan::kError;
@@ -220,7 +231,8 @@ bool Engine::ScanPlusMinus(Scan& scan, ScanOutput& out)
     const char c = statement_[p];
     const char next = statement_[p + 1];
     if (next == c && !scan.value_known) {
-        const int index = variables_.FindVariable(std::string_view(token_text_, token_text_length_));
+        // x++ writes x: like an assignment, it reaches only the scope.
+        const int index = variables_.FindInScope(std::string_view(token_text_, token_text_length_));
         if (index >= 0) {
             ScanIncrement(scan, variables_[index], c);
             return true;
@@ -403,7 +415,7 @@ int Engine::ResolveName(Scan& scan, ScanOutput& out, std::string_view name)
     const bool assigning = out.code == op::kAssign;
     if (assigning && !target_allowed_)
         return Refuse(StatementMessage(messages::kMisplacedAssignment));
-    const int index = variables_.FindVariable(name);
+    const int index = assigning ? variables_.FindInScope(name) : variables_.FindVariable(name);
     if (index >= 0) {
         if (scan.called)
             return Refuse(StatementMessage(messages::kMissingOperator));
@@ -432,12 +444,14 @@ int Engine::CreateVariable(Scan& scan, ScanOutput& out, std::string_view name)
 {
     if (name.size() > static_cast<size_t>(VariableTable::kNameMax))
         return Refuse(StatementMessage(messages::kNameTooLong));
-    if (variables_.Full())
-        return Refuse(std::string(messages::kTooManyVariables));
+    if (variables_.Full()) {
+        ReportFull();
+        return Fail();
+    }
     if (out.code == op::kAssign) {
         const int index = variables_.Append(name, 0, origin::kAssigned);
         if (variables_.Full())
-            host_.ShowMessage(messages::kTooManyVariables);
+            ReportFull();
         out.value = index;
         return scan::kTarget;
     }

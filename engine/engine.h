@@ -69,6 +69,29 @@ public:
     double EvaluateProgram();
     int NextToken(ScanOutput& out);
 
+    // The last statement that EvaluateText ran was refused (with a message):
+    // the value it gave is no result.
+    bool LastStatementRefused() const { return last_refused_; }
+
+    // Groups the evaluations of one command of the user, such as computing
+    // every statement of a formula: a full table is reported once in it,
+    // not once for each statement it refuses. EvaluateText is a command of
+    // its own when no other is open.
+    class Command {
+    public:
+        explicit Command(Engine& engine) : engine_(engine) { ++engine_.open_commands_; }
+        ~Command()
+        {
+            if (--engine_.open_commands_ == 0)
+                engine_.full_reported_ = false;
+        }
+        Command(const Command&) = delete;
+        Command& operator=(const Command&) = delete;
+
+    private:
+        Engine& engine_;
+    };
+
     VariableTable& Variables() { return variables_; }
     const VariableTable& Variables() const { return variables_; }
     void SetAngleMode(AngleMode mode) { angle_mode_ = mode; }
@@ -112,6 +135,7 @@ private:
     int Refuse(const std::string& message);
     bool RefuseScan(const std::string& message);
     int Fail();
+    void ReportFull();
     // "计算式[<statement>" + ending, the statement as the user wrote it and
     // cut short when it is long.
     std::string StatementMessage(std::string_view ending) const;
@@ -151,6 +175,10 @@ private:
 
     double stack_[kStackSlots] = {};
     int32_t top_ = 0;
+
+    bool last_refused_ = false;
+    int32_t open_commands_ = 0;
+    bool full_reported_ = false;  // in the commands open now
 };
 
 }  // namespace orvik

@@ -30,7 +30,8 @@ void StripBlanks(std::string& text)
 
 bool Engine::LoadStatement(std::string_view statement)
 {
-    if (statement.size() > static_cast<size_t>(kStatementMax)) {
+    last_refused_ = statement.size() > static_cast<size_t>(kStatementMax);
+    if (last_refused_) {
         host_.ShowMessage(StatementMessage(statement, messages::kStatementTooLong));
         return false;
     }
@@ -53,6 +54,8 @@ double Engine::EvaluateStatement(std::string_view statement)
 
 double Engine::EvaluateText(std::string& text)
 {
+    const Command command(*this);
+    last_refused_ = false;
     StripBlanks(text);
     double result = 0;
     std::string_view rest = text;

@@ -1,5 +1,6 @@
 #include "engine/variable_table.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace orvik {
@@ -21,15 +22,27 @@ bool IsNamed(const char* stored, std::string_view name)
 }  // namespace
 
 // Every statement looks up each of its names here.
-int VariableTable::FindVariable(std::string_view name) const
+int VariableTable::Find(std::string_view name, int from, int to) const
 {
     if (name.size() > static_cast<size_t>(kNameMax))
         return -1;
-    for (int i = 0; i < count_; ++i) {
+    for (int i = from; i < to; ++i) {
         if (IsNamed(entries_[i].name, name))
             return i;
     }
     return -1;
+}
+
+int VariableTable::FindVariable(std::string_view name) const
+{
+    const int scope = std::clamp(scope_, 0, count_);
+    const int index = Find(name, scope, count_);
+    return index >= 0 ? index : Find(name, 0, scope);
+}
+
+int VariableTable::FindInScope(std::string_view name) const
+{
+    return Find(name, std::clamp(scope_, 0, count_), count_);
 }
 
 int VariableTable::Append(std::string_view name, double value, char entry_origin)

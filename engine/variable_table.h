@@ -25,6 +25,13 @@ struct VariableEntry {
 
 // The one store of named values. Entries keep their index until the table is
 // cleared or cut back; there is no removal of a single entry.
+//
+// A lookup scope lets a formula keep its own variables while the ones of
+// free calculation stay in the table: names are looked up among the
+// entries from the scope's start on first, then among those before it; a
+// name being assigned is looked up in the scope only, so an assignment
+// never writes an entry before the scope. With the scope at 0 every entry
+// is in it.
 class VariableTable {
 public:
     static constexpr int kCapacity = 400;
@@ -35,8 +42,13 @@ public:
     VariableEntry& operator[](int index) { return entries_[index]; }
     const VariableEntry& operator[](int index) const { return entries_[index]; }
 
-    // Index of the first entry named `name`, or -1.
+    // Index of the first entry named `name` in the scope, else of the first
+    // one before it; -1 when there is none.
     int FindVariable(std::string_view name) const;
+    // Index of the first entry named `name` in the scope, or -1.
+    int FindInScope(std::string_view name) const;
+    // Where the scope begins; 0 puts every entry in it.
+    void SetScope(int start) { scope_ = start; }
 
     // Appends an entry and returns its index; -1 when the table is full or the
     // name does not fit. The description is emptied.
@@ -52,8 +64,11 @@ public:
     }
 
 private:
+    int Find(std::string_view name, int from, int to) const;
+
     VariableEntry entries_[kCapacity] = {};
     int32_t count_ = 0;
+    int32_t scope_ = 0;
 };
 
 }  // namespace orvik

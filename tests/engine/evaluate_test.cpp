@@ -405,5 +405,29 @@ TEST_F(EngineTest, FourHundredVariablesAtMost)
     EXPECT_EQ(Eval("v5*2"), 2);  // existing variables still work
 }
 
+// Names are looked up in the scope first and then before it; what is
+// assigned, also by ++, is the scope's own.
+TEST_F(EngineTest, TheScopeShadowsTheEntriesBeforeIt)
+{
+    VariableTable& table = engine_->Variables();
+    Eval("m=99;n=5;k=1");
+    table.SetScope(table.Count());
+    table.Append("m", 2, origin::kInput);
+    const Case cases[] = {
+        {"m*10", 20},  // the scope's m
+        {"q=n+1", 6},  // no n in the scope: the one before it
+        {"n=n+1", 1},  // a new n in the scope, 0 before it is assigned, as without the old one
+        {"n", 1},
+        {"k++", 0},    // no k in the scope to increment: refused
+        {"m++", 2},
+        {"m", 3},
+    };
+    ExpectCases(cases);
+    EXPECT_EQ(table[1].value, 5);
+    EXPECT_EQ(table.Count(), 6);
+    table.SetScope(0);
+    EXPECT_EQ(Value("m"), 99);  // without a scope the first entry of a name
+}
+
 }  // namespace
 }  // namespace orvik
