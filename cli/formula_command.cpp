@@ -118,8 +118,12 @@ int RunFormulaCommand(const CommandLine& command_line)
     const std::optional<std::vector<CellEntry>> cells = FindCells(sheet, command_line.values, output);
     if (!cells)
         return 2;
-    for (const CellEntry& cell : *cells)
-        sheet.EnterValue(cell.row, cell.text);
+    // A refused value has been named by the engine; computing without it
+    // would print results of a value nobody gave.
+    for (const CellEntry& cell : *cells) {
+        if (!sheet.EnterValue(cell.row, cell.text))
+            return 2;
+    }
     if (!command_line.sweep.name.empty())
         return PrintSweep(sheet, command_line.sweep, host, output);
     sheet.Compute();

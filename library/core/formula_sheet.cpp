@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "engine/engine.h"
 #include "engine/engine_messages.h"
@@ -57,6 +58,21 @@ double CellValue(std::string_view text)
     return ParseDecimalPrefix(text);
 }
 
+// A text that is a number as a cell may show it, INF and NAN included;
+// nullopt for any other text.
+std::optional<double> WholeNumber(std::string_view text)
+{
+    const std::string_view trimmed = TrimBlanks(text);
+    const std::string_view unsigned_part = trimmed.substr(trimmed.starts_with('-') || trimmed.starts_with('+') ? 1 : 0);
+    if (unsigned_part == "INF" || unsigned_part == "NAN")
+        return CellValue(trimmed);
+    size_t consumed = 0;
+    const double value = ParseDecimalPrefix(trimmed, &consumed);
+    if (consumed == 0 || consumed != trimmed.size())
+        return std::nullopt;
+    return value;
+}
+
 std::string FormulaName(const std::filesystem::path& path)
 {
     const std::string stem = path.stem().string();
@@ -65,7 +81,15 @@ std::string FormulaName(const std::filesystem::path& path)
 
 }  // namespace
 
-FormulaSheet::FormulaSheet(Engine& engine) : engine_(engine), base_count_(engine.Variables().Count()) {}
+FormulaSheet::FormulaSheet(Engine& engine) : engine_(engine), base_count_(engine.Variables().Count())
+{
+    engine_.Variables().SetScope(base_count_);
+}
+
+FormulaSheet::~FormulaSheet()
+{
+    engine_.Variables().SetScope(0);
+}
 
 bool FormulaSheet::HasNewVariables() const
 {
@@ -104,9 +128,31 @@ bool FormulaSheet::IsInputRow(int row) const
     return engine_.Variables()[base_count_ + row].origin == origin::kInput;
 }
 
-void FormulaSheet::EnterValue(int row, std::string text)
+bool FormulaSheet::EnterValue(int row, std::string text)
 {
-    cells_[row] = FormatFixed(engine_.EvaluateText(text), 6);
+    // The engine would read the exponent of 2.5E+006, as the cells show
+    // large values, as the name E.
+    std::optional<double> value = WholeNumber(text);
+    if (!value) {
+        std::string statements = text;
+        value = engine_.EvaluateText(statements);
+        if (engine_.LastStatementRefused()) {
+            cells_[row].text = std::move(text);
+            return false;
+        }
+    }
+    const std::string shown = EnteredValueText(*value);
+    cells_[row] = {shown, shown};
+    return true;
+}
+
+bool FormulaSheet::EnterTypedCells()
+{
+    for (int row = 0; row < RowCount(); ++row) {
+        if (cells_[row].Typed() && !EnterValue(row, cells_[row].text))
+            return false;
+    }
+    return true;
 }
 
 int FormulaSheet::FindInputRow(std::string_view name) const
@@ -127,24 +173,53 @@ void FormulaSheet::ReadCells(VariableTable& table) const
     // computing on).
     for (int row = 0; row < RowCount() && base_count_ + row < table.Count(); ++row) {
         if (IsInputRow(row))
-            table[base_count_ + row].value = CellValue(cells_[row]);
+            table[base_count_ + row].value = CellValue(cells_[row].text);
     }
 }
 
-void FormulaSheet::Compute()
+bool FormulaSheet::Compute()
 {
+    const Engine::Command command(engine_);
+    if (!EnterTypedCells())
+        return false;
     ReadCells(engine_.Variables());
     for (FormulaStatement& statement : statements_) {
         std::string text = statement.text;
-        statement.result = FormulaResultText(engine_.EvaluateText(text));
+        const double value = engine_.EvaluateText(text);
+        statement.result = engine_.LastStatementRefused() ? std::string() : FormulaResultText(value);
     }
     ShowRows();
+    return true;
 }
 
 void FormulaSheet::CutBack()
 {
     engine_.Variables().CutBack(base_count_);
+    Close();
+}
+
+void FormulaSheet::Keep()
+{
+    VariableTable& table = engine_.Variables();
+    // With the scope at 0 a name is found first where free calculation has it.
+    table.SetScope(0);
+    int kept = base_count_;
+    for (int i = base_count_; i < table.Count(); ++i) {
+        const int first = table.FindVariable(table[i].Name());
+        if (first < base_count_)
+            table[first].value = table[i].value;
+        else
+            table[kept++] = table[i];
+    }
+    table.CutBack(kept);
+    Close();
+}
+
+void FormulaSheet::Close()
+{
     cells_.clear();
+    name_.clear();
+    description_.clear();
     open_ = false;
 }
 
@@ -166,8 +241,10 @@ void FormulaSheet::ShowRows()
 {
     const VariableTable& table = engine_.Variables();
     cells_.clear();
-    for (int i = base_count_; i < table.Count(); ++i)
-        cells_.push_back(FormulaValueText(table[i].value));
+    for (int i = base_count_; i < table.Count(); ++i) {
+        const std::string shown = FormulaValueText(table[i].value);
+        cells_.push_back({shown, shown});
+    }
 }
 
 }  // namespace orvik

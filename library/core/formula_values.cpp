@@ -28,4 +28,10 @@ std::string FormulaResultText(double v)
     return text += FormatFixed(v, 6);
 }
 
+std::string EnteredValueText(double v)
+{
+    const double a = std::fabs(v);
+    return a > 0 && a < 1e-6 ? FormatScientific(v) : FormatFixed(v, 6);
+}
+
 }  // namespace orvik

@@ -12,4 +12,8 @@ std::string FormulaValueText(double v);
 // A statement's result: the fixed form behind "=", the exponent form alone.
 std::string FormulaResultText(double v);
 
+// What Enter leaves in a value cell: "%.6f", or "%E" below a magnitude of
+// 1e-6, which six decimals would cut to one digit or to zero.
+std::string EnteredValueText(double v);
+
 }  // namespace orvik

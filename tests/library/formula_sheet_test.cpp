@@ -67,8 +67,8 @@ TEST_F(FormulaSheetTest, OpensComputesAndCutsBackToTheBaseCount)
     EXPECT_EQ(sheet.Cell(2), "0.123457");
     EXPECT_TRUE(sheet.IsInputRow(0));
 
-    sheet.SetCell(0, "3abc");  // atof: the leading number
-    sheet.Compute();
+    sheet.SetCell(0, "3");
+    ASSERT_TRUE(sheet.Compute());
     ASSERT_EQ(sheet.Statements().size(), 3u);
     EXPECT_EQ(sheet.Statements()[0].result, "=60.000000");
     EXPECT_EQ(sheet.Statements()[1].result, "=0.123457");  // through the shown text
@@ -129,6 +129,55 @@ TEST_F(FormulaSheetTest, OnlyInputsPassThroughTheirShownText)
     sheet.EnterValue(0, "1/3");
     sheet.Compute();
     EXPECT_EQ(sheet.Statements()[1].result, "=0.999999");  // the input as shown: 0.333333
+}
+
+// What is typed into a cell counts when computing as if Enter had been
+// pressed on it; a text the engine refuses stops computing.
+TEST_F(FormulaSheetTest, TypedCellsAreEnteredBeforeComputing)
+{
+    FormulaSheet sheet(*engine_);
+    ASSERT_EQ(sheet.Open(Write("f.tfl", "a=1\r\nb=2\r\n", "r=a+b\r\n")).status, FormulaReadStatus::Complete);
+    sheet.SetCell(0, "3*4");
+    sheet.SetCell(1, "2.5E+000");  // a number as cells show them: E is no name
+    ASSERT_TRUE(sheet.Compute());
+    EXPECT_EQ(sheet.Statements()[0].result, "=14.500000");
+    EXPECT_EQ(sheet.Cell(0), "12.000000");
+    EXPECT_TRUE(host_.prompts.empty());
+
+    sheet.SetCell(0, "3*");
+    EXPECT_FALSE(sheet.Compute());
+    EXPECT_EQ(host_.messages.size(), 1u);
+    EXPECT_EQ(sheet.Cell(0), "3*");  // kept to be mended
+    EXPECT_EQ(sheet.Statements()[0].result, "=14.500000");
+
+    // Six decimals would enter a small value as 0.
+    const std::pair<const char*, const char*> entered[] = {
+        {"1/3000000", "3.333333E-007"}, {"0.1234567", "0.123457"}, {"1e7", "10000000.000000"}, {"-INF", "-INF"}};
+    for (const auto& [text, shown] : entered) {
+        EXPECT_TRUE(sheet.EnterValue(0, text));
+        EXPECT_EQ(sheet.Cell(0), shown) << text;
+    }
+}
+
+// Computing is one command: a full table is named once, and the statements
+// it refuses show no result.
+TEST_F(FormulaSheetTest, AFullTableIsReportedOncePerComputing)
+{
+    for (int i = 0; i < VariableTable::kCapacity - 3; ++i)
+        table_.Append(std::to_string(i), i, origin::kInput);
+    FormulaSheet sheet(*engine_);
+    std::string statements = "p=a\r\n";
+    for (int i = 0; i < 20; ++i)
+        statements += "q=a\r\n";  // refused, each time
+    statements += "a*2\r\n";
+    ASSERT_EQ(sheet.Open(Write("f.tfl", "a=1\r\nb=2\r\n", statements)).status, FormulaReadStatus::Complete);
+    ASSERT_TRUE(sheet.Compute());
+    EXPECT_EQ(host_.messages, std::vector<std::string>{std::string(messages::kTooManyVariables)});
+    EXPECT_EQ(sheet.Statements()[0].result, "=1.000000");  // the 400th variable
+    EXPECT_EQ(sheet.Statements()[1].result, "");
+    EXPECT_EQ(sheet.Statements().back().result, "=2.000000");
+    ASSERT_TRUE(sheet.Compute());
+    EXPECT_EQ(host_.messages.size(), 2u);
 }
 
 TEST_F(FormulaSheetTest, InputsPastTheTableAreLeftOutWithOneMessage)

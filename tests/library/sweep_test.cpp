@@ -129,7 +129,7 @@ protected:
 TEST_F(FormulaSweepTest, EachPointComputesAsComputeWouldAndTheTableStaysAsItWas)
 {
     Open("d=m*z\r\nda=d+2*m\r\nx=x+1\r\n");
-    sheet_->Compute();         // x is 8 now, and d and da have rows
+    sheet_->Compute();         // the formula's own x is 1 now, and d, da and x have rows
     sheet_->SetCell(1, "10");  // typed, not yet computed: the sweep takes it
     VariableTable before = table_;
     const SweepResult result = Sweep(Stepped(1, 3, 1));
@@ -139,7 +139,7 @@ TEST_F(FormulaSweepTest, EachPointComputesAsComputeWouldAndTheTableStaysAsItWas)
     ASSERT_EQ(result.results.size(), 3u);
     EXPECT_EQ(result.results[0], (std::vector<double>{10, 20, 30}));
     EXPECT_EQ(result.results[1], (std::vector<double>{12, 24, 36}));
-    EXPECT_EQ(result.results[2], (std::vector<double>{9, 9, 9}));  // not carried from point to point
+    EXPECT_EQ(result.results[2], (std::vector<double>{2, 2, 2}));  // not carried from point to point
     ASSERT_EQ(result.fixed_inputs.size(), 1u);
     EXPECT_EQ(result.fixed_inputs[0].name, "z");
     EXPECT_EQ(result.fixed_inputs[0].value, 10);
@@ -148,6 +148,14 @@ TEST_F(FormulaSweepTest, EachPointComputesAsComputeWouldAndTheTableStaysAsItWas)
     EXPECT_EQ(std::memcmp(&table_[0], &before[0], sizeof(VariableEntry) * table_.Count()), 0);
     EXPECT_EQ(sheet_->Cell(1), "10");
     EXPECT_EQ(sheet_->Statements()[0].result, "=40.000000");
+}
+
+// The varied input is the formula's, not free calculation's of the same name.
+TEST_F(FormulaSweepTest, AFreeVariableOfTheInputsNameLeavesTheCurveAlone)
+{
+    table_.Append("m", 99, origin::kAssigned);
+    Open("d=m*z\r\n");
+    EXPECT_EQ(Sweep(Stepped(1, 3, 1)).results[0], (std::vector<double>{20, 40, 60}));
 }
 
 TEST_F(FormulaSweepTest, AnUnknownNameIsAskedOnceAndTheAngleModeHolds)
