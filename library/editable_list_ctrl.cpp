@@ -103,7 +103,8 @@ void EditableListCtrl::BeginEditing(const QModelIndex& index)
 void EditableListCtrl::LoadBox(const QModelIndex& cell)
 {
     QLineEdit& box = Box();
-    box.setText(cell.data().toString());
+    box_start_text_ = cell.data().toString();
+    box.setText(box_start_text_);
     const bool writable = cell.flags().testFlag(Qt::ItemIsEditable);
     box.setReadOnly(!writable);
     if (writable)
@@ -170,7 +171,20 @@ void EditableListCtrl::EnterInBox()
     if (row < 0 || box_->isReadOnly())
         return;
     emit ValueEntered(row);
-    box_->setText(model()->index(row, current_column_).data().toString());
+    box_start_text_ = model()->index(row, current_column_).data().toString();
+    box_->setText(box_start_text_);
+}
+
+// Esc leaves the dialog alone: it belongs to the cell's edit.
+void EditableListCtrl::CancelEdit()
+{
+    const int row = SelectedRow();
+    if (row >= 0 && !box_->isReadOnly())
+        model()->setData(model()->index(row, current_column_), box_start_text_);
+    // Focus first: a focused box that hides passes the focus on as Tab
+    // would, to the next cell.
+    setFocus();
+    HideEditBox();
 }
 
 void EditableListCtrl::MoveBy(int step)
@@ -217,6 +231,10 @@ bool EditableListCtrl::eventFilter(QObject* watched, QEvent* event)
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (IsEnter(key)) {
         EnterInBox();
+        return true;
+    }
+    if (key.key() == Qt::Key_Escape) {
+        CancelEdit();
         return true;
     }
     if (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) {

@@ -16,8 +16,9 @@ void SetReportStyle(QTableView& view);
 // writable cell (the model's editable flag) with its text selected, over
 // any other as a read-only view of the value. What is typed goes into the
 // cell as it is typed; Enter asks the owner to evaluate it (ValueEntered)
-// and shows the cell afterwards; Up and Down take the box to the row above
-// or below.
+// and shows the cell afterwards; Esc puts back the text the cell had when
+// the box came to it and hides the box; Up and Down take the box to the
+// row above or below.
 class EditableListCtrl : public QTableView {
     Q_OBJECT
 public:
@@ -59,12 +60,14 @@ private:
     void LoadBox(const QModelIndex& cell);
     void CopyBoxText(const QString& text);
     void EnterInBox();
+    void CancelEdit();
     bool HoldsBox(int column) const;
     QLineEdit& Box();
 
     int column_count_ = 0;
     int current_column_ = 0;
     QLineEdit* box_ = nullptr;
+    QString box_start_text_;  // the cell's text when the box came to it
     // The box follows the current row from the first click on until the
     // owner hides it.
     bool box_in_use_ = false;

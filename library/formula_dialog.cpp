@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include "library/editable_list_ctrl.h"
 #include "library/formula_tree_ctrl.h"
 #include "library/formula_variables_model.h"
+#include "platform/anchored_layout.h"
 #include "platform/control_id.h"
 #include "platform/dialog_units.h"
 #include "platform/gbk_qt.h"
@@ -42,7 +44,8 @@ public:
 
 FormulaDialog::FormulaDialog(Engine& engine, UserPort& port, ProcessStart& start, QWidget* parent,
                              std::string library)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
+                          | Qt::WindowCloseButtonHint),
       port_(port),
       start_(start),
       sheet_(engine),
@@ -57,29 +60,53 @@ FormulaDialog::FormulaDialog(Engine& engine, UserPort& port, ProcessStart& start
     EnableCommands();
 }
 
+namespace {
+
+// How the controls share a larger window: the tree takes a third of the
+// extra width, the lists and the description the rest and the extra
+// height; the buttons keep to the bottom right corner.
+constexpr AnchoredLayout::Shares kTreeShares{0, 0, 1.0 / 3, 1};
+constexpr AnchoredLayout::Shares kStatementsShares{1.0 / 3, 0, 2.0 / 3, 0.5};
+constexpr AnchoredLayout::Shares kVariablesShares{1.0 / 3, 0.5, 1.0 / 3, 0.5};
+constexpr AnchoredLayout::Shares kDescriptionShares{2.0 / 3, 0.5, 1.0 / 3, 0.5};
+constexpr AnchoredLayout::Shares kLabelShares{2.0 / 3, 0.5, 0, 0};
+constexpr AnchoredLayout::Shares kButtonShares{1, 1, 0, 0};
+
+}  // namespace
+
 void FormulaDialog::CreateControls()
 {
     const DialogUnits units(font());
     // A little wider than the lists need, so that the tree shows whole names.
-    setFixedSize(units.Size(347, 247));
-    tree_->setGeometry(units.Rect(0, 0, 116, 247));
-    CreateLists(units);
+    layout_ = new AnchoredLayout(units.Size(347, 247), this);
+    // The template's size is the least; set once, not by the layout each
+    // time it runs on the shown window.
+    setMinimumSize(layout_->minimumSize());
+    layout_->setSizeConstraint(QLayout::SetNoConstraint);
+    layout_->Add(tree_, units.Rect(0, 0, 116, 247), kTreeShares);
+    // Each list and its editor share one place.
+    const QRect statements_place = units.Rect(119, 2, 226, 120);
+    const QRect variables_place = units.Rect(119, 126, 111, 96);
+    CreateLists(statements_place, variables_place);
 
-    statements_editor_ = PlaceTextBox(new StatementsEditor(this), ids::kStatementsEditor, statements_->geometry());
+    statements_editor_ = PlaceTextBox(new StatementsEditor(this), ids::kStatementsEditor, statements_place,
+                                      kStatementsShares);
     statements_editor_->setPlaceholderText(u"此处输入计算式"_s);
-    definitions_editor_ = PlaceTextBox(new QPlainTextEdit(this), ids::kDefinitionsEditor, variables_->geometry());
+    definitions_editor_ = PlaceTextBox(new QPlainTextEdit(this), ids::kDefinitionsEditor, variables_place,
+                                       kVariablesShares);
     definitions_editor_->setPlaceholderText(u"需要输入变量的初值"_s);
-    (new QLabel(u"公式说明"_s, this))->setGeometry(units.Rect(234, 126, 60, 10));
-    description_ = PlaceTextBox(new QPlainTextEdit(this), ids::kDescription, units.Rect(234, 137, 111, 85));
+    layout_->Add(new QLabel(u"公式说明"_s, this), units.Rect(234, 126, 60, 10), kLabelShares);
+    description_ = PlaceTextBox(new QPlainTextEdit(this), ids::kDescription, units.Rect(234, 137, 111, 85),
+                                kDescriptionShares);
     description_->show();
 
     letters_label_ = new QLabel(u"字符"_s, this);
-    letters_label_->setGeometry(units.Rect(120, 229, 18, 12));
+    layout_->Add(letters_label_, units.Rect(120, 229, 18, 12), kButtonShares);
     letters_ = new QComboBox(this);
     SetControlId(*letters_, ids::kLetters);
     letters_->addItems(GreekLetters());
     letters_->setMaxVisibleItems(16);
-    letters_->setGeometry(units.Rect(139, 227, 34, 15));
+    layout_->Add(letters_, units.Rect(139, 227, 34, 15), kButtonShares);
 
     // Where the letter list stands while editing, when sweeping is not possible.
     sweep_ = AddButton(ids::kSweep, u"参数扫描"_s, units.Rect(127, 227, 50, 15));
@@ -93,15 +120,18 @@ void FormulaDialog::CreateControls()
     ShowEditors(false);
 }
 
-void FormulaDialog::CreateLists(const DialogUnits& units)
+void FormulaDialog::CreateLists(const QRect& statements_place, const QRect& variables_place)
 {
     statements_ = new QTableWidget(0, 2, this);
     SetControlId(*statements_, ids::kStatements);
     SetReportStyle(*statements_);
     statements_->setHorizontalHeaderLabels({u"表达式"_s, u"结果"_s});
-    statements_->setColumnWidth(0, 300);
-    statements_->setColumnWidth(1, 100);
-    statements_->setGeometry(units.Rect(119, 2, 226, 120));
+    // Results are what the list is for: their column keeps to their width,
+    // scroll bar or not, and the statements take the rest.
+    statements_->horizontalHeader()->setStretchLastSection(false);
+    statements_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    statements_->setColumnWidth(1, kResultColumnWidth);
+    layout_->Add(statements_, statements_place, kStatementsShares);
 
     variables_ = new EditableListCtrl(this);
     SetControlId(*variables_, ids::kVariables);
@@ -110,15 +140,16 @@ void FormulaDialog::CreateLists(const DialogUnits& units)
     variables_->setColumnWidth(0, 80);
     variables_->setColumnWidth(1, 100);
     variables_->SetColumnCount(2);
-    variables_->setGeometry(units.Rect(119, 126, 111, 96));
+    layout_->Add(variables_, variables_place, kVariablesShares);
 }
 
 // Edit boxes take Enter as a line break; the letters go where the focus
 // last was.
-QPlainTextEdit* FormulaDialog::PlaceTextBox(QPlainTextEdit* box, int id, const QRect& place)
+QPlainTextEdit* FormulaDialog::PlaceTextBox(QPlainTextEdit* box, int id, const QRect& place,
+                                            AnchoredLayout::Shares shares)
 {
     SetControlId(*box, id);
-    box->setGeometry(place);
+    layout_->Add(box, place, shares);
     box->installEventFilter(this);
     box->hide();
     return box;
@@ -128,7 +159,7 @@ QPushButton* FormulaDialog::AddButton(int id, const QString& caption, const QRec
 {
     auto* button = new QPushButton(caption, this);
     SetControlId(*button, id);
-    button->setGeometry(place);
+    layout_->Add(button, place, kButtonShares);
     return button;
 }
 
@@ -202,10 +233,12 @@ void FormulaDialog::reject()
     if (editing_ != Editing::None && !EndEditing())
         return;
     if (sheet_.HasNewVariables()) {
-        if (port_.AskYesNo(u"是否在自由计算时使用刚才用过的变量"_s))
+        if (port_.AskYesNo(u"是否在自由计算时使用刚才用过的变量"_s)) {
+            sheet_.Keep();
             emit VariablesKept();
-        else
+        } else {
             sheet_.CutBack();
+        }
     }
     if (QWidget* parent = parentWidget())
         parent->setFocus();

@@ -8,6 +8,7 @@
 
 #include "library/core/formula_sheet.h"
 #include "library/library_store.h"
+#include "platform/anchored_layout.h"
 #include "platform/program_directory.h"
 
 class QComboBox;
@@ -18,7 +19,6 @@ class QTableWidget;
 
 namespace orvik {
 
-class DialogUnits;
 class EditableListCtrl;
 class Engine;
 class FormulaTreeCtrl;
@@ -71,10 +71,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // At least; wider for the widest result shown.
+    static constexpr int kResultColumnWidth = 100;
+
     // Construction (formula_dialog.cpp).
     void CreateControls();
-    void CreateLists(const DialogUnits& units);
-    QPlainTextEdit* PlaceTextBox(QPlainTextEdit* box, int id, const QRect& place);
+    void CreateLists(const QRect& statements_place, const QRect& variables_place);
+    QPlainTextEdit* PlaceTextBox(QPlainTextEdit* box, int id, const QRect& place, AnchoredLayout::Shares shares);
     QPushButton* AddButton(int id, const QString& caption, const QRect& place);
     void ConnectCommands();
     void RunLibraryCommand(int id);
@@ -86,6 +89,7 @@ private:
     // Computing (formula_dialog_calculation.cpp).
     void ShowStatements();
     void ShowVariables();
+    void ShowDescription();
     void EnterValue(int row);
     void ShowMessages(const FormulaSheet::OpenResult& result);
     // Printing and saving need an open formula, sweeping one with an input
@@ -98,10 +102,12 @@ private:
     // The three editor texts as stored text; nullopt after a message.
     std::optional<std::array<std::string, 3>> EditedTexts();
     bool SaveEdit();
+    bool ChooseFreeName();
 
     UserPort& port_;
     ProcessStart& start_;
     FormulaSheet sheet_;
+    AnchoredLayout* layout_ = nullptr;
     FormulaTreeCtrl* tree_;
     LibraryStore store_;
     FormulaVariablesModel* variables_model_ = nullptr;

@@ -1,4 +1,6 @@
 // Opening, computing, sweeping, printing and saving the formula shown.
+#include <algorithm>
+
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,12 +41,11 @@ void FormulaDialog::OpenFormulaFile(const std::string& path)
         return;
     ShowStatements();
     ShowVariables();
-    if (result.status == FormulaReadStatus::Complete) {
-        description_->setPlainText(FromGbkLines(sheet_.Description()));
+    ShowDescription();
+    if (result.status == FormulaReadStatus::Complete)
         current_path_ = path;
-    } else {
+    else
         current_path_.clear();
-    }
     EnableCommands();
     ShowMessages(result);
 }
@@ -55,10 +56,15 @@ void FormulaDialog::ShowMessages(const FormulaSheet::OpenResult& result)
         port_.ShowMessage(FromGbk(message));
 }
 
+// A value typed into a cell counts as entered; one the engine refuses
+// stops computing, its text still in the cell.
 void FormulaDialog::Compute()
 {
     const int selected = variables_->SelectedRow();
-    sheet_.Compute();
+    if (!sheet_.Compute()) {
+        variables_model_->CellsChanged();
+        return;
+    }
     ShowStatements();
     ShowVariables();
     if (selected >= 0 && selected < sheet_.RowCount())
@@ -70,9 +76,20 @@ void FormulaDialog::ShowStatements()
     const std::vector<FormulaStatement>& statements = sheet_.Statements();
     statements_->setRowCount(static_cast<int>(statements.size()));
     for (int row = 0; row < statements_->rowCount(); ++row) {
-        statements_->setItem(row, 0, new QTableWidgetItem(FromGbk(statements[row].text)));
+        auto* text = new QTableWidgetItem(FromGbk(statements[row].text));
+        text->setToolTip(text->text());  // a long statement is cut at the column's edge
+        statements_->setItem(row, 0, text);
         statements_->setItem(row, 1, new QTableWidgetItem(FromGbk(statements[row].result)));
     }
+    statements_->resizeColumnToContents(1);
+    statements_->setColumnWidth(1, std::max(kResultColumnWidth, statements_->columnWidth(1)));
+}
+
+// Outside editing the box shows the description of the formula the lists
+// show, none when no formula was read whole.
+void FormulaDialog::ShowDescription()
+{
+    description_->setPlainText(FromGbkLines(sheet_.Description()));
 }
 
 void FormulaDialog::ShowVariables()
@@ -82,8 +99,8 @@ void FormulaDialog::ShowVariables()
 
 void FormulaDialog::EnterValue(int row)
 {
-    sheet_.EnterValue(row, sheet_.Cell(row));
-    variables_model_->CellChanged(row);
+    if (sheet_.EnterValue(row, sheet_.Cell(row)))
+        variables_model_->CellChanged(row);
 }
 
 void FormulaDialog::EnableCommands()
@@ -109,6 +126,10 @@ void FormulaDialog::Print()
 void FormulaDialog::Sweep()
 {
     if (!sweep_->isEnabled())
+        return;
+    const bool entered = sheet_.EnterTypedCells();
+    variables_model_->CellsChanged();
+    if (!entered)
         return;
     SweepDialog settings(sheet_, port_, this);
     if (port_.RunDialog(settings) != QDialog::Accepted)

@@ -74,6 +74,10 @@ void FormulaDialog::EditFormula()
     if (!selected)
         return;
     current_path_ = *selected;
+    // A box the read does not reach stays empty: ending the edit with 是
+    // must never store another formula's texts in this file.
+    for (QPlainTextEdit* box : {definitions_editor_, statements_editor_, description_})
+        box->clear();
     BeginEditing(Editing::ExistingFormula, u"结束编辑"_s);
     EditReader reader(
         [this] {
@@ -125,15 +129,16 @@ bool FormulaDialog::EndEditing()
     ShowEditors(false);
     compute_->setText(u"计算"_s);
     const Editing ended = editing_;
+    const std::string edited = current_path_;
     current_path_.clear();
     editing_ = Editing::None;
-    if (ended == Editing::NewFormula) {
-        // The lists still show the formula that was open; so does its description.
-        description_->setPlainText(FromGbkLines(sheet_.Description()));
+    // The lists still show the formula that was open, if any; so does the
+    // description.
+    ShowDescription();
+    if (ended == Editing::NewFormula)
         store_.Rebuild();
-    } else {
-        OpenFormula();
-    }
+    else
+        OpenFormulaFile(edited);  // read again, wherever the selection went meanwhile
     EnableCommands();
     return true;
 }
@@ -158,15 +163,30 @@ bool FormulaDialog::SaveEdit()
     const std::optional<std::array<std::string, 3>> texts = EditedTexts();
     if (!texts)
         return false;
-    const QString name = FormulaNameOf(current_path_);
-    std::error_code ignored;
-    if (editing_ == Editing::NewFormula && std::filesystem::exists(current_path_, ignored)
-        && !port_.AskYesNo(u"已有名为“%1”的公式,要替换它吗?"_s.arg(name)))
+    if (editing_ == Editing::NewFormula && !ChooseFreeName())
         return false;
     if (FormulaFile(current_path_).Write((*texts)[0], (*texts)[1], (*texts)[2]))
         return true;
-    port_.ShowMessage(u"不能保存公式“%1”"_s.arg(name));
+    port_.ShowMessage(u"不能保存公式“%1”"_s.arg(FormulaNameOf(current_path_)));
     return false;
+}
+
+// A new formula whose name is taken replaces that formula only when the
+// user says so; otherwise it may take another name. False when the user
+// cancels that name.
+bool FormulaDialog::ChooseFreeName()
+{
+    std::error_code ignored;
+    while (std::filesystem::exists(current_path_, ignored)) {
+        const QString name = FormulaNameOf(current_path_);
+        if (port_.AskYesNo(u"已有名为“%1”的公式,要替换它吗?"_s.arg(name)))
+            return true;
+        const std::optional<std::string> other = store_.OtherFormulaPath(current_path_, name);
+        if (!other)
+            return false;
+        current_path_ = *other;
+    }
+    return true;
 }
 
 }  // namespace orvik

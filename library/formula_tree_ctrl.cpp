@@ -146,6 +146,8 @@ QTreeWidgetItem* FormulaTreeCtrl::NewItem(LibraryItemKind kind, const QString& c
                                           const QByteArray& component) const
 {
     auto* item = new QTreeWidgetItem(QStringList{caption});
+    // A long name is cut at the tree's edge; the tip shows it whole.
+    item->setToolTip(0, caption.trimmed());
     item->setData(0, kKindRole, static_cast<int>(kind));
     item->setData(0, kComponentRole, component);
     switch (kind) {

@@ -83,4 +83,10 @@ void FormulaVariablesModel::CellChanged(int row)
     emit dataChanged(cell, cell);
 }
 
+void FormulaVariablesModel::CellsChanged()
+{
+    if (sheet_.RowCount() > 0)
+        emit dataChanged(index(0, kValueColumn), index(sheet_.RowCount() - 1, kValueColumn));
+}
+
 }  // namespace orvik

@@ -21,9 +21,10 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
-    // The sheet changed its rows, or one value cell.
+    // The sheet changed its rows, one value cell or any of them.
     void Reset();
     void CellChanged(int row);
+    void CellsChanged();
 
 private:
     bool HasRow(const QModelIndex& index) const;

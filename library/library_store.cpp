@@ -28,6 +28,8 @@ QString RefusalMessage(NameRefusal refusal, const QString& typed)
     case NameRefusal::Separator: return u"名字中不能有“/”、“\\”或控制字符"_s;
     case NameRefusal::DotName: return u"名字不能是“.”或“..”"_s;
     case NameRefusal::NotGbk: return NotGbkMessage(typed);
+    case NameRefusal::TooLong:
+        return u"名字太长,最多%1个字节(一个汉字占3个字节)"_s.arg(kTypedNameMax);
     case NameRefusal::None: break;
     }
     return {};
@@ -95,8 +97,18 @@ std::optional<std::string> LibraryStore::NewFormula(bool editing)
 {
     if (RefusedWhileEditing(id::formula::kNewFormula, editing))
         return std::nullopt;
-    const std::string directory = TargetDirectory(tree_.SelectedItem(), library_);
-    const std::optional<std::string> name = PromptName(u"请输入公式名"_s, {});
+    return PromptFormulaPath(TargetDirectory(tree_.SelectedItem(), library_), u"请输入公式名"_s, {});
+}
+
+std::optional<std::string> LibraryStore::OtherFormulaPath(const std::string& path, const QString& name)
+{
+    return PromptFormulaPath(ParentDirectory(path), u"请输入另一个公式名"_s, name);
+}
+
+std::optional<std::string> LibraryStore::PromptFormulaPath(const std::string& directory, const QString& prompt,
+                                                           const QString& initial)
+{
+    const std::optional<std::string> name = PromptName(prompt, initial);
     if (!name)
         return std::nullopt;
     return JoinPath(directory, FormulaFileName(*name));

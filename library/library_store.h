@@ -36,6 +36,9 @@ public:
     // The file path of the new formula once a name is confirmed: the
     // dialog edits it and writes the file when the edit is saved.
     std::optional<std::string> NewFormula(bool editing);
+    // Another name for the new formula at `path`, whose name `name` is
+    // taken: the path of the formula of that name in the same category.
+    std::optional<std::string> OtherFormulaPath(const std::string& path, const QString& name);
     void Rename(bool editing);
     void Delete(bool editing);
 
@@ -47,6 +50,9 @@ private:
     // The typed name, without blanks around it; nullopt when cancelled or
     // refused (after its message).
     std::optional<std::string> PromptName(const QString& prompt, const QString& initial);
+    // The file path of the formula named at the prompt in `directory`.
+    std::optional<std::string> PromptFormulaPath(const std::string& directory, const QString& prompt,
+                                                 const QString& initial);
 
     FormulaTreeCtrl& tree_;
     UserPort& port_;

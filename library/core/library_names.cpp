@@ -40,6 +40,8 @@ NameRefusal Refusal(std::string_view name)
         return NameRefusal::DotName;
     if (!Utf8ToGbk(name))
         return NameRefusal::NotGbk;
+    if (name.size() > kTypedNameMax)
+        return NameRefusal::TooLong;
     return NameRefusal::None;
 }
 

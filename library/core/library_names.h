@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "library/core/library_paths.h"
 
 namespace orvik {
 
@@ -12,7 +15,12 @@ enum class NameRefusal {
     Separator,     // "/", "\" or a control character: it would reach another directory
     DotName,       // "." or "..": the directory itself or its parent
     NotGbk,        // names are shown and stored as GBK text
+    TooLong,       // more bytes than a file name may have, with the formula ending
 };
+
+// Bytes a typed name may have (UTF-8, as the file system stores it): file
+// names have at most 255 bytes, and a formula's has its ending too.
+inline constexpr std::size_t kTypedNameMax = 255 - kFormulaExtension.size();
 
 struct CheckedName {
     std::string name;  // the typed name without leading and trailing blanks

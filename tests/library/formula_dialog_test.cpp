@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -36,6 +37,9 @@ QByteArray Gbk(const QString& text)
 const QByteArray kGear = Gbk(u"ORVIK_FILE\r\n[VAR_INIT]\r\nm=2\r\nz=20\r\n[end]\r\n[EXPRESS]\r\nd=m*z\r\n"
                              u"da=d+2*m\r\n[end]\r\n[COMMENT]\r\n模数和齿数\r\n[end]\r\n"_s);
 const QByteArray kBroken = Gbk(u"ORVIK_FILE\r\n[VAR_INIT]\r\nq=1\r\n需要输入变量的初值\r\n[end]\r\n"_s);
+const QByteArray kOpenEnded = "ORVIK_FILE\r\n[VAR_INIT]\r\nq=1\r\n";  // the definitions never end
+const QByteArray kManyResults = "ORVIK_FILE\r\n[VAR_INIT]\r\na=1000\r\n[end]\r\n[EXPRESS]\r\n"
+                                + QByteArray("b=a*a\r\n").repeated(30) + "[end]\r\n[COMMENT]\r\n\r\n[end]\r\n";
 
 }  // namespace
 
@@ -45,8 +49,11 @@ private slots:
     void init();
     void cleanup();
     void OpensAndComputesWithValuesTypedIntoTheList();
+    void ComputingTakesATypedCellAndEscCancelsOnlyTheCell();
     void ComputedRowsAreReadOnlyAndUpDownMoveTheBox();
     void AFailedReadLeavesNoFormulaOpen();
+    void AFailedEditReadStoresNothingOfAnotherFormula();
+    void LongNamesAndResultsCanBeReadWhole();
     void EditingLocksTheLibraryAndSavesOrKeepsTheEdit();
     void NewFormulaAsksBeforeReplacingAndKeepsAnUnwrittenEdit();
     void ClosingAsksAboutTheVariables_data();
@@ -77,6 +84,8 @@ void FormulaDialogTest::init()
     MakeHome();
     WriteFile(u"齿轮/gear.tfl"_s, kGear);
     WriteFile(u"齿轮/broken.tfl"_s, kBroken);
+    WriteFile(u"齿轮/open.tfl"_s, kOpenEnded);
+    WriteFile(u"齿轮/many.tfl"_s, kManyResults);
     QVERIFY(ShowDialog());
     tree().topLevelItem(0)->child(0)->setExpanded(true);
 }
@@ -160,6 +169,24 @@ void FormulaDialogTest::OpensAndComputesWithValuesTypedIntoTheList()
     QCOMPARE(Result(0), u"=240.000000"_s);
 }
 
+void FormulaDialogTest::ComputingTakesATypedCellAndEscCancelsOnlyTheCell()
+{
+    DoubleClick(u"gear"_s);
+    ClickCell(0, 1);
+    QTest::keyClicks(Box(), u"3*4"_s);
+    Control<QAbstractButton>(ids::kCompute).click();  // no Enter
+    QCOMPARE(Result(0), u"=240.000000"_s);
+    QCOMPARE(Cell(0), u"12.000000"_s);
+
+    ClickCell(1, 1);
+    QTest::keyClicks(Box(), u"5"_s);
+    QTest::keyClick(Box(), Qt::Key_Escape);
+    QVERIFY(dialog_->isVisible() && !Box()->isVisible());
+    QCOMPARE(Cell(1), u"20.000000"_s);
+    QCOMPARE(Variables().SelectedRow(), 1);
+    QVERIFY(port_.questions.isEmpty());
+}
+
 void FormulaDialogTest::ComputedRowsAreReadOnlyAndUpDownMoveTheBox()
 {
     DoubleClick(u"gear"_s);
@@ -193,8 +220,42 @@ void FormulaDialogTest::AFailedReadLeavesNoFormulaOpen()
     QCOMPARE(Variables().model()->rowCount(), 1);  // the definition read before the fault
     QVERIFY(!Control<QWidget>(ids::kPrint).isEnabled());
     QVERIFY(dialog_->CurrentFormulaPath().empty());
+    QCOMPARE(Control<QPlainTextEdit>(ids::kDescription).toPlainText(), QString());  // not gear's
     DoubleClick(u"gear"_s);
     QCOMPARE(Variables().model()->rowCount(), 2);
+}
+
+void FormulaDialogTest::AFailedEditReadStoresNothingOfAnotherFormula()
+{
+    DoubleClick(u"gear"_s);
+    Select(u"gear"_s);
+    Command(ids::kEditFormula);
+    port_.three_way_answers = {false, true};
+    Control<QAbstractButton>(ids::kCompute).click();  // not saved
+    Select(u"open"_s);
+    Command(ids::kEditFormula);
+    QCOMPARE(port_.messages, QStringList{u"公式文件中计算式有错"_s});
+    QCOMPARE(Control<QPlainTextEdit>(ids::kStatementsEditor).toPlainText(), QString());
+    QCOMPARE(Control<QPlainTextEdit>(ids::kDescription).toPlainText(), QString());
+    Control<QAbstractButton>(ids::kCompute).click();  // saved
+    const QByteArray saved = ReadFile(u"齿轮/open.tfl"_s);
+    QVERIFY(saved.contains("q=1") && !saved.contains("d=m*z") && !saved.contains(Gbk(u"模数"_s)));
+}
+
+// The tree's tips, a larger window and a result column that keeps its
+// width beside a scroll bar.
+void FormulaDialogTest::LongNamesAndResultsCanBeReadWhole()
+{
+    DoubleClick(u"many"_s);
+    QCOMPARE(tree().currentItem()->toolTip(0), u"many"_s);
+    auto& statements = Control<QTableWidget>(ids::kStatements);
+    const QSize list_size = statements.size();
+    dialog_->resize(dialog_->size() + QSize(300, 200));
+    QCOMPARE(statements.size(), list_size + QSize(200, 100));
+    Control<QAbstractButton>(ids::kCompute).click();
+    QTRY_VERIFY(statements.verticalScrollBar()->isVisible());
+    QVERIFY(statements.columnWidth(1) > statements.fontMetrics().horizontalAdvance(Result(0)));
+    QVERIFY(statements.columnViewportPosition(1) + statements.columnWidth(1) <= statements.viewport()->width());
 }
 
 void FormulaDialogTest::EditingLocksTheLibraryAndSavesOrKeepsTheEdit()
@@ -246,9 +307,11 @@ void FormulaDialogTest::NewFormulaAsksBeforeReplacingAndKeepsAnUnwrittenEdit()
     Control<QPlainTextEdit>(ids::kDefinitionsEditor).setPlainText(u"a=1"_s);
 
     port_.three_way_answers = {true};
-    port_.answers = {false};  // do not replace the gear formula
+    port_.answers = {false};  // do not replace the gear formula, nor take another name
     Control<QAbstractButton>(ids::kCompute).click();
     QVERIFY(port_.questions.contains(u"已有名为“gear”的公式,要替换它吗?"_s));
+    QCOMPARE(port_.prompts.last().prompt, u"请输入另一个公式名"_s);
+    QCOMPARE(port_.prompts.last().entry, u"gear"_s);
     QCOMPARE(ReadFile(u"齿轮/gear.tfl"_s), kGear);
     QCOMPARE(dialog_->EditingState(), FormulaDialog::Editing::NewFormula);
 
@@ -264,10 +327,23 @@ void FormulaDialogTest::NewFormulaAsksBeforeReplacingAndKeepsAnUnwrittenEdit()
     port_.three_way_answers = {true};
     Control<QAbstractButton>(ids::kCompute).click();
     QCOMPARE(dialog_->EditingState(), FormulaDialog::Editing::None);
-    QCOMPARE(ReadFile(u"齿轮/gear.tfl"_s),
-             QByteArray("ORVIK_FILE\r\n[VAR_INIT]\r\na=1\r\n[end]\r\n[EXPRESS]\r\nr=2*a\r\n[end]\r\n[COMMENT]\r\n"
-                        "\r\n[end]\r\n"));
+    const QByteArray written("ORVIK_FILE\r\n[VAR_INIT]\r\na=1\r\n[end]\r\n[EXPRESS]\r\nr=2*a\r\n[end]\r\n"
+                             "[COMMENT]\r\n\r\n[end]\r\n");
+    QCOMPARE(ReadFile(u"齿轮/gear.tfl"_s), written);
     QCOMPARE(tree().currentItem(), tree().topLevelItem(0));
+
+    // Not replaced, saved under another name.
+    tree().topLevelItem(0)->child(0)->setExpanded(true);
+    Select(u"gear"_s);
+    port_.prompt_answers = {u"gear"_s, u"gear2"_s};
+    Command(ids::kNewFormula);
+    Control<QPlainTextEdit>(ids::kDefinitionsEditor).setPlainText(u"a=2"_s);
+    port_.three_way_answers = {true};
+    port_.answers = {false};
+    Control<QAbstractButton>(ids::kCompute).click();
+    QCOMPARE(dialog_->EditingState(), FormulaDialog::Editing::None);
+    QCOMPARE(ReadFile(u"齿轮/gear.tfl"_s), written);
+    QVERIFY(ReadFile(u"齿轮/gear2.tfl"_s).contains("a=2"));
 }
 
 void FormulaDialogTest::ClosingAsksAboutTheVariables_data()

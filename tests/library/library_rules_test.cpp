@@ -76,6 +76,11 @@ TEST(LibraryNamesTest, TypedNamesThatLeaveTheirDirectoryOrCannotBeStoredAreRefus
         {"...", NameRefusal::None, "..."},
         {"\xF0\x9F\x98\x80", NameRefusal::NotGbk, ""},  // an emoji
         {"\xFF", NameRefusal::NotGbk, ""},              // not UTF-8
+        // A file name holds 255 bytes, ".tfl" included; a Chinese character takes 3.
+        {std::string(251, 'n'), NameRefusal::None, std::string(251, 'n')},
+        {std::string(252, 'n'), NameRefusal::TooLong, ""},
+        {Utf8(u8"齿轮") + std::string(245, 'n'), NameRefusal::None, Utf8(u8"齿轮") + std::string(245, 'n')},
+        {Utf8(u8"齿轮") + std::string(246, 'n'), NameRefusal::TooLong, ""},
     };
     for (const Case& c : cases) {
         const CheckedName checked = CheckTypedName(c.typed);
