@@ -148,6 +148,7 @@ QString CalculatorDialog::InputText() const
 
 void CalculatorDialog::ShowInputText(const QString& text)
 {
+    evaluation_recorded_ = false;
     const QSignalBlocker not_an_edit(controls_.input);
     controls_.input->setPlainText(text);
 }

@@ -88,7 +88,8 @@ public:
     void ReadProcessFileCommand();
     void RunProcessFileReader(const QString& path);
 
-    // Calculation records: one for each line that ＝ or ↓ evaluates.
+    // Calculation records: one for each line that ＝ or ↓ evaluates, one
+    // for ＝ followed by ↓ on the same text.
     const RecordCollection& Records() const { return records_; }
     // 打印: recomputes every line and prints what the print choice asks for.
     void PrintAllLines();
@@ -184,6 +185,8 @@ private:
     bool function_choice_cancelled_ = false;
     bool symbol_choice_cancelled_ = false;
     RecordCollection records_;
+    // ＝ recorded the text the box shows; ↓ on it adds no second record.
+    bool evaluation_recorded_ = false;
     DetachedProcessStart detached_start_;
     ProcessStart* process_start_ = &detached_start_;
     QPointer<ProcessLogWindow> process_log_;

@@ -38,6 +38,7 @@ void CalculatorDialog::ConnectHistory()
 // is stored by a step, with a message, not on every keystroke.
 void CalculatorDialog::MirrorInput()
 {
+    evaluation_recorded_ = false;
     ShowResultText({});
     if (const std::optional<std::string> line = ToGbkLines(InputText()))
         history_.Mirror(*line);
@@ -78,12 +79,16 @@ void CalculatorDialog::StepDown()
     const std::optional<std::string> line = ReadInputLine();
     if (!line)
         return;
+    const Engine::Command command(engine_);  // the line left and the line reached
     const HistoryStep step = history_.StepDown(*line);
     if (!step.moved) {
         ShowGbkMessage(step.message);
         return;
     }
-    AddRecord(history_.LineNumber() - 1, *step.evaluate, EvaluateLeftLine(step));
+    const double value = EvaluateLeftLine(step);
+    // ＝ on the same text has recorded this calculation already.
+    if (!evaluation_recorded_)
+        AddRecord(history_.LineNumber() - 1, *step.evaluate, value);
     ShowLineNumber();
     ShowInputText(FromGbkLines(history_.CurrentText()));
     ShowResultText(u"0"_s);
@@ -99,6 +104,7 @@ void CalculatorDialog::StepUp()
     const std::optional<std::string> line = ReadInputLine();
     if (!line)
         return;
+    const Engine::Command command(engine_);
     const HistoryStep step = history_.StepUp(*line);
     EvaluateLeftLine(step);
     ShowArrowStates();

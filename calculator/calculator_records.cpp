@@ -1,5 +1,5 @@
-// Calculation records: ＝ and ↓ add them, 过程 shows them, 打印 computes
-// every line afresh and prints the chosen parts.
+// Calculation records: ＝ and ↓ add them, one for each calculation; 过程
+// shows them, 打印 computes every line afresh and prints the chosen parts.
 #include <ctime>
 
 #include <QAbstractButton>
@@ -8,6 +8,7 @@
 #include "engine/engine.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
+#include "platform/window_placement.h"
 #include "records/companion_print.h"
 #include "records/print_choice_dialog.h"
 #include "records/process_log_window.h"
@@ -31,8 +32,10 @@ void CalculatorDialog::EvaluateCommand()
 {
     const std::optional<std::string> statement = ToGbkLines(InputText());
     const std::optional<double> value = EvaluateInput();
-    if (statement && value)
+    if (statement && value) {
         AddRecord(history_.LineNumber(), *statement, *value);
+        evaluation_recorded_ = true;
+    }
 }
 
 // Lines run in order with their messages and prompts, as stepping through
@@ -43,6 +46,7 @@ void CalculatorDialog::PrintAllLines()
     if (!choice)
         return;
     std::string process;
+    const Engine::Command command(engine_);  // one message for a full table, not one a line
     for (int slot = 0; slot < kHistoryLineCount; ++slot) {
         const std::string& line = history_.Line(slot);
         if (line.empty())
@@ -67,6 +71,8 @@ void CalculatorDialog::ShowProcessLog()
         process_log_ = new ProcessLogWindow(records_, engine_.Variables(), port_, *process_start_, this);
         process_log_->setAttribute(Qt::WA_DeleteOnClose);
         connect(process_log_, &QDialog::finished, button, [button] { button->setChecked(false); });
+        // Not over the input box and the keypad that fill it.
+        PlaceBeside(*process_log_, *this);
         process_log_->show();
     }
     process_log_->raise();

@@ -14,6 +14,9 @@ NamePickListCtrl::NamePickListCtrl(QWidget* parent) : QTableWidget(0, 2, parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setColumnWidth(0, 100);
     setColumnWidth(1, 80);
+    // Values take whatever width the list has beyond the names, so that
+    // 1, 1e20 and 1e31 do not all read as 1.000000...
+    horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     setShowGrid(true);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "platform/input_value_dialog.h"
+#include "platform/save_file_dialog.h"
 
 namespace orvik {
 
@@ -89,7 +90,10 @@ QString WidgetUserPort::ChooseFileToOpen(const QString& caption, const QString& 
 QString WidgetUserPort::ChooseFileToSave(const QString& caption, const QString& directory,
                                          const QString& filter)
 {
-    return QFileDialog::getSaveFileName(DialogOwner(), caption, directory, filter);
+    QFileDialog dialog(DialogOwner(), caption, directory, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    AddChosenEnding(dialog);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 int WidgetUserPort::RunDialog(QDialog& dialog)

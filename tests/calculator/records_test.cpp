@@ -36,14 +36,15 @@ private slots:
         QStringList records;
         for (const CalculationRecord& record : f.window.Records())
             records << u"%1 %2 %3"_s.arg(record.line_number).arg(FromGbkLines(record.statement)).arg(record.value);
-        QCOMPARE(records, (QStringList{u"1 a=2 2"_s, u"1 a=2 2"_s, u"1 a=2 2"_s, u"2 b=a*3\nb+1 7"_s}));
+        // ↓ after ＝ and Space on the same text adds no third record.
+        QCOMPARE(records, (QStringList{u"1 a=2 2"_s, u"1 a=2 2"_s, u"2 b=a*3\nb+1 7"_s}));
 
         f.Click(id::kProcess);
         f.Click(id::kProcess);
         const QList<ProcessLogWindow*> windows = f.window.findChildren<ProcessLogWindow*>();
         QCOMPARE(windows.size(), 1);
         QVERIFY(f.Control<QAbstractButton>(id::kProcess)->isChecked());
-        QCOMPARE(FindControl<QPlainTextEdit>(*windows[0], id::process_log::kText)->toPlainText().count(u"行号"_s), 4);
+        QCOMPARE(FindControl<QPlainTextEdit>(*windows[0], id::process_log::kText)->toPlainText().count(u"行号"_s), 3);
         windows[0]->close();
         QVERIFY(!f.Control<QAbstractButton>(id::kProcess)->isChecked());
     }
