@@ -57,7 +57,10 @@ PageLines PrintJob::LayOut(int page)
 void PrintJob::Paint(QPainter& painter, int page, const PageLines& lines) const
 {
     if (frame_.header_drawn) {
-        painter.drawText(ToQRect(frame_.header_band), kBandFlags, FromGbk(header_));
+        // A header wider than its band would run off the paper: it is cut with "…".
+        const QRect band = ToQRect(frame_.header_band);
+        painter.drawText(band, kBandFlags,
+                         painter.fontMetrics().elidedText(FromGbk(header_), Qt::ElideRight, band.width()));
         const DeviceRect& rule = frame_.header_rule;
         painter.drawLine(rule.left, rule.top, rule.right, rule.bottom);
     }

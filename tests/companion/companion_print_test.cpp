@@ -123,6 +123,26 @@ private slots:
         QVERIFY2(rightmost_ink > edge - 80, qPrintable(QStringLiteral("ink at %1, edge %2").arg(rightmost_ink).arg(edge)));
     }
 
+    // A header wider than its band is cut at its end, where "…" says so,
+    // not on both sides of the paper.
+    void ALongHeaderEndsInAnEllipsis()
+    {
+        CMainFrame frame;
+        frame.View().SetText(QStringLiteral("x"));
+        const QString header = QStringLiteral("公式计算结果").repeated(14);
+        frame.View().SetPageHeader(header);
+        QPrinter printer(QPrinter::HighResolution);
+        PrintToPdf(frame.View(), printer);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", last_pdf_, "-"});
+        QVERIFY(text.waitForFinished(-1) && text.exitCode() == 0);
+        const QString first_line = QString::fromUtf8(text.readAllStandardOutput()).section(u'\n', 0, 0);
+        QVERIFY2(first_line.endsWith(u'…') && first_line.size() > 20, qPrintable(first_line));
+        // pdftotext may give a character as the code of its radical (⼏ for 几).
+        QVERIFY2(header.startsWith(first_line.chopped(1).normalized(QString::NormalizationForm_KC)),
+                 qPrintable(first_line));
+    }
+
     void ALargerFontTakesMorePages()
     {
         CMainFrame frame;
