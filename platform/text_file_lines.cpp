@@ -1,75 +1,105 @@
 #include "platform/text_file_lines.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvik {
+namespace {
+
+// A regular file open for reading, or -1. Opening a named pipe would wait
+// for a writer, so nothing waits: what is not a regular file is closed again.
+int OpenRegularFile(const std::filesystem::path& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat status;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+}  // namespace
 
 TextFileLines::TextFileLines(const std::filesystem::path& path, std::size_t max_bytes,
                              LongLines long_lines)
-    : max_bytes_(max_bytes), long_lines_(long_lines)
+    : fd_(OpenRegularFile(path)), max_bytes_(max_bytes), long_lines_(long_lines)
 {
-    file_ = std::fopen(path.c_str(), "rb");
-    struct stat status;
-    if (file_ && (fstat(fileno(file_), &status) != 0 || !S_ISREG(status.st_mode))) {
-        std::fclose(file_);
-        file_ = nullptr;
-    }
 }
 
 TextFileLines::~TextFileLines()
 {
-    if (file_)
-        std::fclose(file_);
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
-bool TextFileLines::Fill()
+bool TextFileLines::Holds(std::size_t count)
 {
-    position_ = 0;
-    end_ = file_ ? std::fread(buffer_, 1, sizeof buffer_, file_) : 0;
-    return end_ > 0;
+    while (end_ - position_ < count) {
+        // Keep the unread bytes and read more behind them.
+        std::memmove(buffer_, buffer_ + position_, end_ - position_);
+        end_ -= position_;
+        position_ = 0;
+        ssize_t got;
+        do {
+            got = fd_ >= 0 ? ::read(fd_, buffer_ + end_, sizeof buffer_ - end_) : 0;
+        } while (got < 0 && errno == EINTR);
+        if (got <= 0)
+            return false;
+        end_ += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+bool TextFileLines::AtCrLf()
+{
+    return Holds(2) && buffer_[position_] == '\r' && buffer_[position_ + 1] == '\n';
 }
 
 bool TextFileLines::Next(std::string& line)
 {
     line.clear();
-    bool any = false;
-    for (;;) {
-        if (position_ == end_ && !Fill())
-            return any;
-        any = true;
+    if (!Holds(1))
+        return false;
+    while (Holds(1)) {
         const char* begin = buffer_ + position_;
         const std::size_t available = end_ - position_;
         const char* lf = static_cast<const char*>(std::memchr(begin, '\n', available));
         const std::size_t length = lf ? static_cast<std::size_t>(lf - begin) : available;
-        const std::size_t room = max_bytes_ - line.size();
-        const bool only_cr_over = lf && length == room + 1 && begin[room] == '\r';
-        if (length > room && !only_cr_over) {
-            line.append(begin, room);
-            position_ += room;
-            if (long_lines_ == LongLines::Cut) {
-                cut_any_ = true;
-                SkipRestOfLine();
-            }
-            return true;
-        }
-        line.append(begin, only_cr_over ? room : length);
-        position_ += length;
-        if (lf) {
+        const std::size_t taken = std::min(length, max_bytes_ - line.size());
+        line.append(begin, taken);
+        position_ += taken;
+        if (taken == length && lf) {
             ++position_;
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
             return true;
         }
+        if (taken == length)
+            continue;
+        // The line is full. Only its CR LF may follow, wherever a read has
+        // split them; anything else makes it too long.
+        if (AtCrLf()) {
+            position_ += 2;
+        } else if (long_lines_ == LongLines::Cut) {
+            cut_any_ = true;
+            SkipRestOfLine();
+        }
+        return true;
     }
+    return true;  // the last line had no LF
 }
 
 void TextFileLines::SkipRestOfLine()
 {
-    for (;;) {
-        if (position_ == end_ && !Fill())
-            return;
+    while (Holds(1)) {
         const char* begin = buffer_ + position_;
         const char* lf = static_cast<const char*>(std::memchr(begin, '\n', end_ - position_));
         if (lf) {
