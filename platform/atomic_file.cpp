@@ -1,7 +1,9 @@
 #include "platform/atomic_file.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include <fcntl.h>
@@ -49,10 +51,33 @@ bool KeepPermissions(int fd, const std::filesystem::path& target)
     return fchmod(fd, old_file.st_mode & 07777) == 0;
 }
 
+// The file that `path` names: a symbolic link is followed (also a chain of
+// them, a relative one from the link's own directory) so that saving
+// through it changes the file and keeps the link. A link that leads
+// nowhere names the file it would create; a loop of links names none.
+std::optional<std::filesystem::path> FollowLinks(std::filesystem::path path)
+{
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat status;
+        if (lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+            return path;
+        char target[PATH_MAX];
+        const ssize_t length = readlink(path.c_str(), target, sizeof target);
+        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof target)
+            return std::nullopt;
+        path = path.parent_path() / std::string(target, static_cast<std::size_t>(length));
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes)
+bool WriteFileAtomically(const std::filesystem::path& link_or_target, std::string_view bytes)
 {
+    const std::optional<std::filesystem::path> followed = FollowLinks(link_or_target);
+    if (!followed)
+        return false;
+    const std::filesystem::path& target = *followed;
     // Renaming would replace a file that the user may not write.
     if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0)
         return false;
