@@ -27,6 +27,12 @@ fs::path HomeDirectory()
     return user && user->pw_dir ? user->pw_dir : "";
 }
 
+// Where the package manager installs programs.
+bool IsInstalledProgramDirectory(const std::string& directory)
+{
+    return directory == "/usr" || directory.starts_with("/usr/");
+}
+
 }  // namespace
 
 std::string ProgramDirectory()
@@ -56,7 +62,9 @@ bool IsWritableDirectory(const std::string& directory)
 
 std::string DataDirectoryFor(const std::string& program_directory, bool writable)
 {
-    return writable ? program_directory : UserDataDirectory();
+    // An installed program's files belong to its package, also when root
+    // runs it and may write there.
+    return writable && !IsInstalledProgramDirectory(program_directory) ? program_directory : UserDataDirectory();
 }
 
 std::string DataDirectory()

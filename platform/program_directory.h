@@ -12,7 +12,9 @@ std::string ProgramDirectory();
 // Where the program keeps what it writes (the print file) and the formula
 // library the user works with: the program directory when the user may write
 // there (a build tree, a copy of one's own), else the per-user directory. An
-// installed program directory belongs to root. ORVIK_HOME replaces both.
+// installed program directory (under /usr) belongs to its package and is
+// never the data directory, whoever runs the program. ORVIK_HOME replaces
+// both.
 std::string DataDirectory();
 
 // The formula library "vekf" in the data directory; process files are kept

@@ -73,6 +73,17 @@ TEST_F(DataDirectoryTest, WritableProgramDirectoryKeepsTheDataElseTheUserDirecto
     EXPECT_EQ(DataDirectoryFor(program, false), home_data);
 }
 
+// Root may write into an installed program directory; it still keeps its
+// data in its own directory, so the package keeps its files as shipped.
+TEST_F(DataDirectoryTest, InstalledProgramDirectoryIsNeverTheDataDirectory)
+{
+    const std::string home_data = (root_ / "home/.local/share/orvik").string();
+    for (const char* installed : {"/usr/lib/orvik", "/usr/bin", "/usr"})
+        EXPECT_EQ(DataDirectoryFor(installed, true), home_data) << installed;
+    for (const char* own : {"/usrlocal/orvik", "/opt/usr/orvik", "/home/u/orvik"})
+        EXPECT_EQ(DataDirectoryFor(own, true), own) << own;
+}
+
 TEST_F(DataDirectoryTest, BuildTreeAndOrvikHomeHoldEverything)
 {
     // This test runs from the build tree, which its user may write.
