@@ -71,8 +71,15 @@ SweepPoints ByStep(const SweepRange& range)
     }
     if (!(range.step > 0) || range.step == 1)
         return Refused("倍率必须大于0且不等于1");
-    return Stepped(range, (std::log(range.to) - std::log(range.from)) / std::log(range.step),
-                   [&](int i) { return range.from * std::pow(range.step, i); });
+    // In the logarithm, as a power of the ratio would overflow (or vanish)
+    // before the product with `from` comes back into range.
+    const double log_from = std::log(range.from);
+    const double log_step = std::log(range.step);
+    const double low = std::min(range.from, range.to);
+    const double high = std::max(range.from, range.to);
+    return Stepped(range, (std::log(range.to) - log_from) / log_step, [&](int i) {
+        return i == 0 ? range.from : std::clamp(std::exp(log_from + i * log_step), low, high);
+    });
 }
 
 // Evenly spread, on a logarithmic axis in the decimal logarithm, so that a

@@ -63,6 +63,23 @@ TEST(SweepPointsTest, StepsCountsAndLogarithmsEndOnTheEndWhenTheyReachIt)
     EXPECT_EQ(MakeSweepPoints(Counted(-1, 1, 10000)).values.size(), 10000u);
 }
 
+// A ratio's powers overflow or vanish long before the range ends; every
+// point stays finite, inside the range and a ratio from its neighbour.
+TEST(SweepPointsTest, LogarithmicStepsOverWideRangesStayInside)
+{
+    for (const SweepRange& range : {Stepped(1e-300, 1e300, 1e10, kLog), Stepped(1e300, 1e-300, 1e-10, kLog)}) {
+        const std::vector<double> values = MakeSweepPoints(range).values;
+        ASSERT_EQ(values.size(), 61u) << range.from;
+        EXPECT_EQ(values.front(), range.from);
+        EXPECT_EQ(values.back(), range.to);
+        for (size_t i = 1; i < values.size(); ++i)
+            EXPECT_NEAR(values[i] / values[i - 1], range.step, 1e-12 * range.step) << i;
+    }
+    const std::vector<double> short_of_end = MakeSweepPoints(Stepped(1e-300, 1e300, 1e7, kLog)).values;
+    ASSERT_EQ(short_of_end.size(), 86u);
+    EXPECT_NEAR(short_of_end.back(), 1e295, 1e283);
+}
+
 TEST(SweepPointsTest, EntriesThatMakeNoSweepAreRefusedWithTheirReason)
 {
     const struct {
