@@ -94,6 +94,8 @@ void FormulaDialog::EditFormula()
     ShowStatements();
     if (!read.message.empty())
         port_.ShowMessage(FromGbk(read.message));
+    if (read.description_cut)
+        port_.ShowMessage(FromGbk(kFormulaDescriptionCutMessage));
 }
 
 void FormulaDialog::BeginEditing(Editing editing, const QString& caption)

@@ -15,6 +15,7 @@ const std::string_view kFormulaDefinitionMessage = "公式中变量定义有错"
 const std::string_view kFormulaNameLengthMessage = "变量长度不超过30个字节";
 const std::string_view kFormulaStatementsMessage = "公式文件中计算式有错";
 const std::string_view kFormulaCommentMessage = "公式文件中注释出错";
+const std::string_view kFormulaDescriptionCutMessage = "公式的说明过长(超过65536个字节)，只读入了前面部分";
 
 namespace {
 
@@ -24,6 +25,11 @@ constexpr std::string_view kStatementsHeader = "[EXPRESS]";
 constexpr std::string_view kDescriptionHeader = "[COMMENT]";
 constexpr std::string_view kSectionEnd = "[end]";
 constexpr std::string_view kLineEnd = "\r\n";
+
+struct SectionText {
+    std::string text;
+    bool cut = false;  // lines were left out
+};
 
 // The lines of a formula file that count: at least 2 bytes once cleaned.
 // At the end of the file there is no next line, so a section that runs off
@@ -56,16 +62,21 @@ public:
     // The next line of the current section; false at its "[end]".
     bool NextInSection(std::string& line) { return Next(line) && line != kSectionEnd; }
 
-    // The rest of the current section, each line ending in CR LF.
-    std::string Section()
+    // The rest of the current section, each line ending in CR LF. Whole
+    // lines up to `max_bytes` are kept; those after them are only read past.
+    SectionText Section(std::size_t max_bytes = std::string::npos)
     {
-        std::string text;
+        SectionText section;
         std::string line;
         while (NextInSection(line)) {
-            text += line;
-            text += kLineEnd;
+            if (section.cut || section.text.size() + line.size() + kLineEnd.size() > max_bytes) {
+                section.cut = true;
+                continue;
+            }
+            section.text += line;
+            section.text += kLineEnd;
         }
-        return text;
+        return section;
     }
 
 private:
@@ -122,8 +133,9 @@ FormulaReadResult ReadSections(const std::filesystem::path& path, FormulaReadLis
     read_statements(lines);
     if (!lines.NextIs(kDescriptionHeader))
         return Failure(kFormulaCommentMessage);
-    listener.Description(lines.Section());
-    return {FormulaReadStatus::Complete, {}};
+    const SectionText description = lines.Section(FormulaFile::kDescriptionMax);
+    listener.Description(description.text);
+    return {FormulaReadStatus::Complete, {}, description.cut};
 }
 
 // Text as stored: every LF becomes CR LF.
@@ -156,10 +168,10 @@ FormulaReadResult FormulaFile::EditRead(FormulaReadListener& listener) const
     return ReadSections(
         path_, listener,
         [&](SignificantLines& lines) {
-            listener.DefinitionsText(lines.Section());
+            listener.DefinitionsText(lines.Section().text);
             return std::string_view();
         },
-        [&](SignificantLines& lines) { listener.StatementsText(lines.Section()); });
+        [&](SignificantLines& lines) { listener.StatementsText(lines.Section().text); });
 }
 
 bool FormulaFile::Write(std::string_view definitions, std::string_view statements,

@@ -16,6 +16,8 @@ extern const std::string_view kFormulaDefinitionMessage;    // 公式中变量�
 extern const std::string_view kFormulaNameLengthMessage;    // 变量长度不超过30个字节
 extern const std::string_view kFormulaStatementsMessage;    // 公式文件中计算式有错
 extern const std::string_view kFormulaCommentMessage;       // 公式文件中注释出错
+// Not a failure: said once when a description was longer than a read keeps.
+extern const std::string_view kFormulaDescriptionCutMessage;
 
 // What a read hands over, in file order, the moment it has it. The open read
 // calls VariablesBegin, Definition, Statement and Description; the edit read
@@ -47,6 +49,9 @@ enum class FormulaReadStatus {
 struct FormulaReadResult {
     FormulaReadStatus status = FormulaReadStatus::NotOpened;
     std::string_view message;  // the GBK message of a failure, else empty
+    // The description held more than kDescriptionMax bytes: only the lines
+    // that fit were delivered.
+    bool description_cut = false;
 };
 
 // One formula file (".tfl", GBK text): the magic line, then the sections
@@ -60,6 +65,9 @@ public:
     static constexpr int kStatementMax = 500;
     // Bytes of a variable name, as the table holds them.
     static constexpr std::size_t kNameMax = VariableTable::kNameMax;
+    // Bytes of the description a read delivers, whole lines only: pages of
+    // notes, yet a file of any size opens at once.
+    static constexpr std::size_t kDescriptionMax = 64 * 1024;
 
     explicit FormulaFile(std::filesystem::path path) : path_(std::move(path)) {}
 

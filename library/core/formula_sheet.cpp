@@ -107,6 +107,8 @@ FormulaSheet::OpenResult FormulaSheet::Open(const std::filesystem::path& path)
         result.messages.push_back(messages::kTooManyVariables);
     if (!read.message.empty())
         result.messages.push_back(read.message);
+    if (read.description_cut)
+        result.messages.push_back(kFormulaDescriptionCutMessage);
     open_ = read.status == FormulaReadStatus::Complete;
     statements_ = open_ ? std::move(reader.statements) : std::vector<FormulaStatement>{};
     name_ = open_ ? FormulaName(path) : std::string();

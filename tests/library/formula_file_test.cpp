@@ -129,6 +129,27 @@ TEST_F(FormulaFileTest, EditReadDeliversEachSectionWhenItIsComplete)
     }
 }
 
+// A description of any size reads at once: the whole lines that fit in
+// kDescriptionMax are delivered and the cut is told, by both reads.
+TEST_F(FormulaFileTest, DescriptionsAreKeptUpToTheirLimit)
+{
+    const std::string line(98, 'd');  // 100 bytes with its CR LF
+    const std::size_t fitting = FormulaFile::kDescriptionMax / 100;
+    for (const std::size_t count : {fitting, fitting + 1, std::size_t{20000}}) {
+        std::string description;
+        for (std::size_t i = 0; i < count; ++i)
+            description += line + "\r\n";
+        WriteRaw(kHead + "[end]\r\n[EXPRESS]\r\n[end]\r\n[COMMENT]\r\n" + description + "[end]\r\n");
+        for (const bool edit : {false, true}) {
+            Recorder recorder;
+            const FormulaReadResult result = edit ? File().EditRead(recorder) : File().OpenRead(recorder);
+            EXPECT_EQ(result.status, FormulaReadStatus::Complete);
+            EXPECT_EQ(result.description_cut, count > fitting) << count;
+            EXPECT_EQ(recorder.events.back(), "desc " + description.substr(0, fitting * 100)) << count;
+        }
+    }
+}
+
 TEST_F(FormulaFileTest, WriteStoresEveryLineFeedAsCrLfAndReadsBackCleaned)
 {
     struct Case {
