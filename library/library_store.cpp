@@ -82,9 +82,20 @@ std::optional<std::string> LibraryStore::PromptName(const QString& prompt, const
     return std::nullopt;
 }
 
+bool LibraryStore::RefusedOutsideLibrary(const std::string& directory)
+{
+    if (LiesInLibrary(directory, library_))
+        return false;
+    port_.ShowMessage(u"计算类“%1”经链接通到公式库以外，不能在其中新建、删除或重命名"_s.arg(
+        Shown(CaptionOfPath(directory))));
+    return true;
+}
+
 void LibraryStore::NewCategory()
 {
     const std::string directory = TargetDirectory(tree_.SelectedItem(), library_);
+    if (RefusedOutsideLibrary(directory))
+        return;
     const std::optional<std::string> name = PromptName(u"请输入新计算类名"_s, {});
     if (!name)
         return;
@@ -97,7 +108,10 @@ std::optional<std::string> LibraryStore::NewFormula(bool editing)
 {
     if (RefusedWhileEditing(id::formula::kNewFormula, editing))
         return std::nullopt;
-    return PromptFormulaPath(TargetDirectory(tree_.SelectedItem(), library_), u"请输入公式名"_s, {});
+    const std::string directory = TargetDirectory(tree_.SelectedItem(), library_);
+    if (RefusedOutsideLibrary(directory))
+        return std::nullopt;
+    return PromptFormulaPath(directory, u"请输入公式名"_s, {});
 }
 
 std::optional<std::string> LibraryStore::OtherFormulaPath(const std::string& path, const QString& name)
@@ -135,11 +149,13 @@ void LibraryStore::Rename(bool editing)
         port_.ShowMessage(u"公式列表不可重命名"_s);
         return;
     }
+    const std::string from = item.IsFormula() ? FormulaFilePath(item) : item.path;
+    if (RefusedOutsideLibrary(ParentDirectory(from)))
+        return;
     const std::string old_name = ItemName(item);
     const std::optional<std::string> name = PromptName(u"请输新名字"_s, Shown(old_name));
     if (!name)
         return;
-    const std::string from = item.IsFormula() ? FormulaFilePath(item) : item.path;
     const std::string new_name = item.IsFormula() ? FormulaFileName(*name) : *name;
     const std::string to = JoinPath(ParentDirectory(from), new_name);
     if (to != from) {
@@ -159,6 +175,8 @@ void LibraryStore::Delete(bool editing)
         port_.ShowMessage(u"不可删除计算类，你可以重命名它"_s);
         return;
     }
+    if (RefusedOutsideLibrary(ParentDirectory(item.path)))
+        return;
     const QString name = Shown(ItemName(item));
     if (!port_.AskOkCancel(u"确定要删除公式:"_s + name))
         return;

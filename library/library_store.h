@@ -16,7 +16,8 @@ class UserPort;
 // The library commands of the tree's menu that change the library: new
 // category, new formula (up to the name), rename and delete. Names are
 // asked for with the value prompt; a name that would leave its directory,
-// or that cannot be stored as text, is refused with a message. Every
+// or that cannot be stored as text, is refused with a message, and so is
+// a change in a category that a link leads out of the library. Every
 // change that was tried rebuilds the tree from disk. `editing` says that
 // the formula dialog is editing a formula: the commands other than new
 // category are then refused with their messages.
@@ -46,6 +47,10 @@ private:
     // The selected item for rename and delete; nullopt when the command is
     // refused while editing (after its message) or nothing is selected.
     std::optional<LibraryItem> SelectedFor(int command, bool editing);
+
+    // Shows that `directory` lies outside the library through a link, and
+    // gives true then: nothing may change there.
+    bool RefusedOutsideLibrary(const std::string& directory);
 
     // The typed name, without blanks around it; nullopt when cancelled or
     // refused (after its message).

@@ -2,6 +2,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,7 +24,24 @@ LibraryChange FromErrno()
     return errno == EEXIST || errno == ENOTEMPTY ? LibraryChange::NameTaken : LibraryChange::Failed;
 }
 
+std::optional<std::string> RealPath(const std::string& path)
+{
+    const std::unique_ptr<char, decltype(&std::free)> real(realpath(path.c_str(), nullptr), &std::free);
+    if (!real)
+        return std::nullopt;
+    return std::string(real.get());
+}
+
 }  // namespace
+
+bool LiesInLibrary(const std::string& directory, const std::string& library)
+{
+    const std::optional<std::string> real = RealPath(directory);
+    const std::optional<std::string> real_library = RealPath(library);
+    if (!real || !real_library)
+        return true;
+    return *real == *real_library || real->starts_with(*real_library == "/" ? "/" : *real_library + "/");
+}
 
 LibraryChange MakeCategory(const std::string& path)
 {

@@ -11,6 +11,13 @@ enum class LibraryChange {
     Failed,     // the file system refused; nothing changed
 };
 
+// Whether the directory `directory`, its links followed, is the library
+// directory `library` or lies in it. A category may be a link to a
+// directory elsewhere: it lists and opens, but changing what it holds
+// would change files outside the library. A directory that does not exist
+// counts as inside: the change then fails on its own.
+bool LiesInLibrary(const std::string& directory, const std::string& library);
+
 // Makes the category directory `path`.
 LibraryChange MakeCategory(const std::string& path);
 

@@ -31,6 +31,7 @@ private slots:
     void RenameNeverReplaces();
     void NewFormulaDeleteAndTheEditingLock();
     void FailuresOnDiskAreReported();
+    void NothingChangesInACategoryLinkedFromOutside();
 
 private:
     QString Library(const QString& relative = {}) const { return dir_->filePath(u"vekf/"_s + relative); }
@@ -273,6 +274,27 @@ void FormulaTreeTest::FailuresOnDiskAreReported()
     QCOMPARE(port_.messages, (QStringList{u"不能把“a”重命名为“b”"_s, u"不能删除公式“c”"_s, u"不能建立计算类“x”"_s,
                                          u"已有名为“beam”的计算类或公式"_s}));
     QCOMPARE(Captions(Root()), QStringList{u"beam"_s});
+}
+
+// Each command that would change a category linked from outside the
+// library is refused with its message before it asks anything.
+void FormulaTreeTest::NothingChangesInACategoryLinkedFromOutside()
+{
+    const QString outside = dir_->filePath(u"outside"_s);
+    QVERIFY(QDir().mkpath(outside) && QFile(outside + u"/x.tfl"_s).open(QIODevice::WriteOnly));
+    QVERIFY(QFile::link(outside, Library(u"linked"_s)));
+    store_->Rebuild();
+    Find({u"linked"_s})->setExpanded(true);
+    Select({u"linked"_s, u"x "_s});
+    port_.answers = {true};
+    port_.prompt_answers = {u"y"_s, u"z"_s};
+    store_->Delete(false);
+    store_->Rename(false);
+    store_->NewCategory();
+    QVERIFY(!store_->NewFormula(false));
+    QCOMPARE(port_.messages, QStringList(4, u"计算类“linked”经链接通到公式库以外，不能在其中新建、删除或重命名"_s));
+    QVERIFY(port_.questions.isEmpty() && port_.prompts.isEmpty());
+    QVERIFY(QFileInfo::exists(outside + u"/x.tfl"_s));
 }
 
 }  // namespace orvik

@@ -6,6 +6,7 @@
 
 #include "temporary_directory_test.h"
 
+#include "library/core/library_changes.h"
 #include "library/core/library_listing.h"
 #include "library/core/library_names.h"
 #include "library/core/library_paths.h"
@@ -118,6 +119,36 @@ TEST_F(LibraryListingTest, DirectoriesAndFilesAreEachSortedWithoutRegardToCase)
     EXPECT_EQ(listing.files, (Names{"A.tfl", "a1.tfl", "b.tfl", "C.TFL", "note.txt"}));
     EXPECT_TRUE(ListDirectory(dir_.string(), false).files.empty());
     EXPECT_TRUE(ListDirectory((dir_ / "missing").string(), true).directories.empty());
+}
+
+using LibraryChangesTest = TemporaryDirectoryTest;
+
+// Links are followed both ways: out of the library through a category,
+// and into it from a library directory that is itself a link.
+TEST_F(LibraryChangesTest, OnlyDirectoriesThatLieInTheLibraryMayChange)
+{
+    for (const char* directory : {"vekf/gear/inner", "vekf2", "outside/deeper"})
+        fs::create_directories(dir_ / directory);
+    fs::create_directory_symlink(dir_ / "outside", dir_ / "vekf/out");
+    fs::create_directory_symlink("gear", dir_ / "vekf/same");
+    fs::create_directory_symlink(dir_ / "vekf", dir_ / "library");
+    const struct {
+        const char* directory;
+        const char* library;
+        bool inside;
+    } cases[] = {
+        {"vekf", "vekf", true},
+        {"vekf/same", "vekf", true},
+        {"vekf/missing", "vekf", true},  // fails on its own
+        {"vekf/out", "vekf", false},
+        {"vekf/out/deeper", "vekf", false},
+        {"vekf/gear/../..", "vekf", false},
+        {"vekf2", "vekf", false},
+        {"library/gear", "library", true},
+        {"vekf/gear", "library", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LiesInLibrary((dir_ / c.directory).string(), (dir_ / c.library).string()), c.inside) << c.directory;
 }
 
 }  // namespace
