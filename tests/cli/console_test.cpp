@@ -33,26 +33,39 @@ std::string Quote(const std::string& arg)
     return quoted;
 }
 
-ProcessResult RunOrvik(const std::vector<std::string>& args, const std::string& input = "")
-{
-    const std::filesystem::path dir = std::filesystem::temp_directory_path()
-        / std::string("orvik_cli_test_").append(std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "in", std::ios::binary) << input;
-    std::string command = Quote(ORVIK_BINARY);
-    for (const std::string& arg : args)
-        command.append(" ").append(Quote(arg));
-    command.append(" < ").append(Quote(dir / "in"));
-    command.append(" > ").append(Quote(dir / "out"));
-    command.append(" 2> ").append(Quote(dir / "err"));
-    ProcessResult run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = orvik::ReadBytes(dir / "out");
-    run.err = orvik::ReadBytes(dir / "err");
-    std::filesystem::remove_all(dir);
-    return run;
-}
+class ConsoleTest : public orvik::TemporaryDirectoryTest {
+protected:
+    // orvik ARGS < input > out 2> err, after the shell commands `before`
+    // (each ending in ";"); `out` is a file in the test's directory or an
+    // absolute path.
+    ProcessResult RunOrvik(const std::vector<std::string>& args, const std::string& input = "",
+                           const std::string& out_name = "out", const std::string& before = "")
+    {
+        std::ofstream(dir_ / "in", std::ios::binary) << input;
+        std::string command = before + " exec " + Quote(ORVIK_BINARY);
+        for (const std::string& arg : args)
+            command.append(" ").append(Quote(arg));
+        const std::filesystem::path out = dir_ / out_name;
+        command.append(" < ").append(Quote(dir_ / "in"));
+        command.append(" > ").append(Quote(out));
+        command.append(" 2> ").append(Quote(dir_ / "err"));
+        ProcessResult run;
+        const int raw = std::system(command.c_str());
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = out.parent_path() == dir_ ? orvik::ReadBytes(out) : "";
+        run.err = orvik::ReadBytes(dir_ / "err");
+        return run;
+    }
+
+    std::string WriteFile(const std::string& name, const std::string& bytes)
+    {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+        return (dir_ / name).string();
+    }
+};
+
+const char* const kSweepFormula = "ORVIK_FILE\r\n[VAR_INIT]\r\na=1\r\nb=2\r\n[end]\r\n[EXPRESS]\r\n"
+                                  "c=a*b\r\nd=c+k\r\nr=0*ainv(1-a)\r\n[end]\r\n[COMMENT]\r\n\r\n[end]\r\n";
 
 struct EvalCase {
     std::vector<std::string> args;
@@ -61,7 +74,7 @@ struct EvalCase {
     std::string err;
 };
 
-TEST(ConsoleTest, EvalPrintsWhatTheResultBoxWouldShow)
+TEST_F(ConsoleTest, EvalPrintsWhatTheResultBoxWouldShow)
 {
     const EvalCase cases[] = {
         {{"--eval", "r=(3^2+4^2)^0.5"}, "", "5.000000000000\n", ""},
@@ -95,7 +108,7 @@ TEST(ConsoleTest, EvalPrintsWhatTheResultBoxWouldShow)
     }
 }
 
-TEST(ConsoleTest, ConsoleKeepsVariablesBetweenLines)
+TEST_F(ConsoleTest, ConsoleKeepsVariablesBetweenLines)
 {
     const ProcessResult run = RunOrvik({"--console"}, "a=2\n\nb=a*3\r\nb+z\n7\n5*\n");
     EXPECT_EQ(run.status, 0);
@@ -103,7 +116,7 @@ TEST(ConsoleTest, ConsoleKeepsVariablesBetweenLines)
     EXPECT_EQ(run.err, "z = 计算式[5*]中缺少运算数\n");
 }
 
-TEST(ConsoleTest, BadArgumentsAndTextGetClearErrors)
+TEST_F(ConsoleTest, BadArgumentsAndTextGetClearErrors)
 {
     const struct {
         std::vector<std::string> args;
@@ -125,7 +138,7 @@ TEST(ConsoleTest, BadArgumentsAndTextGetClearErrors)
     }
 }
 
-TEST(ConsoleTest, HelpDescribesEveryOption)
+TEST_F(ConsoleTest, HelpDescribesEveryOption)
 {
     const ProcessResult run = RunOrvik({"--help"});
     EXPECT_EQ(run.status, 0);
@@ -134,7 +147,7 @@ TEST(ConsoleTest, HelpDescribesEveryOption)
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
 }
 
-TEST(ConsoleTest, FormulaComputesAsTheFormulaDialogDoes)
+TEST_F(ConsoleTest, FormulaComputesAsTheFormulaDialogDoes)
 {
     const std::string gear = std::string(ORVIK_STARTER_LIBRARY_DIR) + "/齿轮/标准直齿圆柱齿轮几何尺寸.tfl";
     const ProcessResult run = RunOrvik({"--formula", gear, "m=3", "z=5*q"}, "5\n");
@@ -148,8 +161,7 @@ TEST(ConsoleTest, FormulaComputesAsTheFormulaDialogDoes)
               "d\t75.000000\ndb\t70.476947\nda\t81.000000\ndf\t67.500000\np\t9.424778\nπ\t3.141593\n"
               "pb\t8.856394\ns\t4.712389\nh\t6.750000\n");
 
-    const std::filesystem::path broken = std::filesystem::temp_directory_path() / "orvik_cli_broken.tfl";
-    std::ofstream(broken, std::ios::binary) << "ORVIK_FILE\r\n[VAR_INIT]\r\nab\r\n";
+    const std::string broken = WriteFile("broken.tfl", "ORVIK_FILE\r\n[VAR_INIT]\r\nab\r\n");
     const struct {
         std::vector<std::string> args;
         int status;
@@ -158,7 +170,7 @@ TEST(ConsoleTest, FormulaComputesAsTheFormulaDialogDoes)
         {{"--formula", gear, "m=3", "d=1"}, 2, "orvik: d 不是这个公式的输入变量\n"},
         {{"--formula", gear, "m"}, 2, "orvik: 公式的输入应写成 变量名=值: m\n(orvik --help 显示用法)\n"},
         {{"--formula", "/nonexistent.tfl"}, 1, "orvik: 打不开公式文件 /nonexistent.tfl\n"},
-        {{"--formula", broken.string()}, 1, "公式中变量定义有错\n"},
+        {{"--formula", broken}, 1, "公式中变量定义有错\n"},
     };
     for (const auto& c : failures) {
         const ProcessResult failed = RunOrvik(c.args);
@@ -166,15 +178,11 @@ TEST(ConsoleTest, FormulaComputesAsTheFormulaDialogDoes)
         EXPECT_EQ(failed.err, c.err);
         EXPECT_EQ(failed.out, "");
     }
-    std::filesystem::remove(broken);
 }
 
-TEST(ConsoleTest, SweepPrintsOneRowPerPointAndAsksOnce)
+TEST_F(ConsoleTest, SweepPrintsOneRowPerPointAndAsksOnce)
 {
-    const std::filesystem::path formula = std::filesystem::temp_directory_path() / "orvik_cli_sweep.tfl";
-    std::ofstream(formula, std::ios::binary) << "ORVIK_FILE\r\n[VAR_INIT]\r\na=1\r\nb=2\r\n[end]\r\n[EXPRESS]\r\n"
-                                                "c=a*b\r\nd=c+k\r\nr=0*ainv(1-a)\r\n[end]\r\n[COMMENT]\r\n\r\n[end]\r\n";
-    const std::string f = formula.string();
+    const std::string f = WriteFile("sweep.tfl", kSweepFormula);
     const struct {
         std::vector<std::string> args;
         int status;
@@ -202,7 +210,6 @@ TEST(ConsoleTest, SweepPrintsOneRowPerPointAndAsksOnce)
         EXPECT_EQ(run.out, c.out) << c.args.back();
         EXPECT_EQ(run.err.substr(0, c.err.size()), c.err) << c.args.back();
     }
-    std::filesystem::remove(formula);
 }
 
 }  // namespace
