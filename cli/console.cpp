@@ -23,7 +23,8 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
 公式文件在公式计算窗口中打开。
 
   -e, --eval 计算式     计算一次并输出结果 (与窗口的"＝"相同), 退出码 0
-      --console         从标准输入逐行读入计算式, 每行输出一个结果; 变量保留, 空行跳过
+      --console         从标准输入逐行读入计算式, 每行输出一个结果; 变量保留, 空行跳过,
+                        超过 65536 个字节的行不计算
                         (在终端上可以编辑输入行, ↑↓ 调出本次输入过的行, Ctrl-D 结束)
       --formula 公式文件.tfl [变量名=值 ...]
                         像公式计算窗口一样计算一个公式: 每个 变量名=值 如同在该输入
@@ -88,6 +89,11 @@ public:
     {
         std::string line;
         while (input_->ReadLine(line)) {
+            if (input_->LastLineCut()) {
+                output_.WriteError("输入行太长, 一行不能超过" + std::to_string(PipedInput::kLineMax)
+                                   + "个字节, 没有计算: " + QuoteText(line, TextEncoding::Utf8) + '\n');
+                continue;
+            }
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
             if (!line.empty())

@@ -3,7 +3,9 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "cli/console_output.h"
 
@@ -20,23 +22,27 @@ bool InputWaiting()
 
 }  // namespace
 
+PipedInput::PipedInput(ConsoleOutput& output) : output_(output), block_(kBlockSize) {}
+
 bool PipedInput::ReadLine(std::string& line)
 {
-    for (;;) {
-        const std::size_t end = buffer_.find('\n', start_);
-        if (end != std::string::npos) {
-            line.assign(buffer_, start_, end - start_);
-            start_ = end + 1;
+    line.clear();
+    line_cut_ = false;
+    bool any = false;
+    while (start_ < end_ || Fill()) {
+        any = true;
+        const char* begin = block_.data() + start_;
+        const std::size_t available = end_ - start_;
+        const char* lf = static_cast<const char*>(std::memchr(begin, '\n', available));
+        const std::size_t length = lf ? static_cast<std::size_t>(lf - begin) : available;
+        const std::size_t taken = std::min(length, kLineMax - line.size());
+        line.append(begin, taken);
+        line_cut_ = line_cut_ || taken < length;
+        start_ += lf ? length + 1 : available;
+        if (lf)
             return true;
-        }
-        if (!Fill())
-            break;
     }
-    if (start_ == buffer_.size())
-        return false;
-    line.assign(buffer_, start_);  // the last line had no LF
-    start_ = buffer_.size();
-    return true;
+    return any;  // the last line had no LF
 }
 
 bool PipedInput::Answer(std::string_view prompt, std::string& line)
@@ -45,22 +51,19 @@ bool PipedInput::Answer(std::string_view prompt, std::string& line)
     return ReadLine(line);
 }
 
-// Appends the next block of input; false at its end.
+// Reads the next block of input; false at its end.
 bool PipedInput::Fill()
 {
     if (at_end_)
         return false;
-    buffer_.erase(0, start_);
-    start_ = 0;
     if (!InputWaiting())
         output_.Flush();
-    const std::size_t old_size = buffer_.size();
-    buffer_.resize(old_size + kBlockSize);
     ssize_t got;
     do {
-        got = ::read(STDIN_FILENO, buffer_.data() + old_size, kBlockSize);
+        got = ::read(STDIN_FILENO, block_.data(), block_.size());
     } while (got < 0 && errno == EINTR);
-    buffer_.resize(old_size + static_cast<std::size_t>(got > 0 ? got : 0));
+    start_ = 0;
+    end_ = static_cast<std::size_t>(got > 0 ? got : 0);
     at_end_ = got <= 0;
     return !at_end_;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvik {
 
@@ -17,6 +18,10 @@ public:
     // The next statement line; false at the end of input.
     virtual bool ReadLine(std::string& line) = 0;
 
+    // Whether the line read last was longer than an input line may be, so
+    // that only its front was kept.
+    virtual bool LastLineCut() const { return false; }
+
     // Shows `prompt` (UTF-8) and reads the answer; false at the end of input.
     virtual bool Answer(std::string_view prompt, std::string& line) = 0;
 };
@@ -24,21 +29,28 @@ public:
 // Standard input read in large blocks, as a pipe or a file delivers it. Before
 // it would wait for more, everything written so far is flushed, so whoever is
 // at the other end sees every result of what was sent; prompts go to standard
-// error.
+// error. Whatever comes in, at most kLineMax bytes of a line are kept and
+// each byte is looked at once, so any stream is read at a constant memory.
 class PipedInput : public ConsoleInput {
 public:
-    explicit PipedInput(ConsoleOutput& output) : output_(output) {}
+    // Many statements to a line; far more than anybody types.
+    static constexpr std::size_t kLineMax = 64 * 1024;
+
+    explicit PipedInput(ConsoleOutput& output);
 
     bool ReadLine(std::string& line) override;
+    bool LastLineCut() const override { return line_cut_; }
     bool Answer(std::string_view prompt, std::string& line) override;
 
 private:
     bool Fill();
 
     ConsoleOutput& output_;
-    std::string buffer_;
-    std::size_t start_ = 0;  // the first byte not yet handed out
+    std::vector<char> block_;
+    std::size_t start_ = 0;  // the first byte of the block not yet handed out
+    std::size_t end_ = 0;
     bool at_end_ = false;
+    bool line_cut_ = false;
 };
 
 }  // namespace orvik

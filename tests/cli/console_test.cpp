@@ -212,4 +212,17 @@ TEST_F(ConsoleTest, SweepPrintsOneRowPerPointAndAsksOnce)
     }
 }
 
+// A DISPLAY of a server that is gone is no display: the console takes
+// over, and a file meant for the window is named, not silently dropped.
+TEST_F(ConsoleTest, StaleDisplayFallsBackToTheConsole)
+{
+    const std::string process_file = WriteFile("p.vek", "Haltor的计算器过程文件\r\n1+1\r\nend:");
+    const ProcessResult run = RunOrvik({process_file}, "2*3\n", "out",
+                                       "unset WAYLAND_DISPLAY QT_QPA_PLATFORM; export DISPLAY=:9876;");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "6.000000000000\n");
+    EXPECT_EQ(run.err, "orvik: 没有可用的图形显示 (DISPLAY 或 WAYLAND_DISPLAY 未设置或连不上), 改用控制台计算\n"
+                       "orvik: " + process_file + " 只在窗口中打开, 控制台不读它\n");
+}
+
 }  // namespace
