@@ -1,5 +1,6 @@
 // orvik: the calculator window, or the console front-end when asked for it
 // or when there is no display to show a window on.
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -48,6 +49,9 @@ int RunWindow(int argc, char** argv, const orvik::CommandLine& command_line)
 
 int main(int argc, char** argv)
 {
+    // Past the file size limit a write fails (and says so) instead of ending
+    // the program with the history unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     const orvik::CommandLine command_line = orvik::ParseCommandLine(argc, argv);
     if (command_line.mode != orvik::CommandLine::Mode::Window)
         return orvik::RunConsoleFrontEnd(command_line);

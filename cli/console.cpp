@@ -30,7 +30,8 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
                         像公式计算窗口一样计算一个公式: 每个 变量名=值 如同在该输入
                         变量的"值"格中输入值并按回车 (值可以是计算式), 然后计算一次;
                         每个计算式输出一行 "计算式<Tab>结果", 再每个变量一行
-                        "变量名<Tab>值"。读公式出错时退出码 1, 变量名不是公式的输入时 2
+                        "变量名<Tab>值"。读公式出错或输入的值有错 (给出提示) 时不计算,
+                        退出码 1; 变量名不是公式的输入时 2
       --sweep 变量名=起始值:终止值:步长
                         与 --formula 一起, 参数扫描: 这个输入变量从起始值每次加一个步长,
                         直到终止值 (最多 10000 个点), 每个值计算一次全部计算式, 其他输入
@@ -49,7 +50,7 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
 计算式里可以用 ";" 或换行分开多个语句, 结果为最后一个语句的值。
 不认识的变量名会在标准错误上询问 "变量名 = ", 从标准输入读一行作为它的值
 (取开头的数, 没有数为 0; 输入结束时按取消处理, 值为 0)。
-提示信息输出到标准错误, 每条一行。
+提示信息输出到标准错误, 每条一行。结果写不出 (例如磁盘已满) 时在标准错误上说明, 退出码 1。
 
 例:  orvik -e "r=(3^2+4^2)^0.5"          输出 5.000000000000
      orvik --radix H -e "255"            输出 0xFF
@@ -84,11 +85,12 @@ public:
         return true;
     }
 
-    // Evaluates every non-empty input line.
+    // Evaluates every non-empty input line, until the results can no
+    // longer be written.
     void Run()
     {
         std::string line;
-        while (input_->ReadLine(line)) {
+        while (!output_.Failed() && input_->ReadLine(line)) {
             if (input_->LastLineCut()) {
                 output_.WriteError("输入行太长, 一行不能超过" + std::to_string(PipedInput::kLineMax)
                                    + "个字节, 没有计算: " + QuoteText(line, TextEncoding::Utf8) + '\n');
@@ -100,6 +102,9 @@ public:
                 EvaluateLine(line);
         }
     }
+
+    // The exit status `status`, or 1 when the results could not all be written.
+    int Finish(int status) { return output_.Finish(status); }
 
 private:
     static std::unique_ptr<ConsoleInput> MakeInput(bool line_editing, ConsoleOutput& output)
@@ -128,9 +133,11 @@ bool AtTerminal()
 int RunConsoleFrontEnd(const CommandLine& command_line)
 {
     switch (command_line.mode) {
-    case CommandLine::Mode::Help:
-        std::cout << kUsage;
-        return 0;
+    case CommandLine::Mode::Help: {
+        ConsoleOutput output;
+        output.Write(kUsage);
+        return output.Finish(0);
+    }
     case CommandLine::Mode::Invalid:
         std::cerr << "orvik: " << command_line.error << "\n(orvik --help 显示用法)\n";
         return 2;
@@ -138,12 +145,12 @@ int RunConsoleFrontEnd(const CommandLine& command_line)
         return RunFormulaCommand(command_line);
     case CommandLine::Mode::Eval: {
         ConsoleSession session(command_line, false);
-        return session.EvaluateLine(command_line.text) ? 0 : 1;
+        return session.Finish(session.EvaluateLine(command_line.text) ? 0 : 1);
     }
     default: {
         ConsoleSession session(command_line, AtTerminal());
         session.Run();
-        return 0;
+        return session.Finish(0);
     }
     }
 }

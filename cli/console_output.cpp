@@ -3,28 +3,33 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace orvik {
 namespace {
 
 constexpr std::size_t kBufferLimit = 64 * 1024;
 
-void WriteAll(int fd, std::string_view text)
+// 0 when all of `text` was written, else the errno of the failure.
+int WriteAll(int fd, std::string_view text)
 {
     while (!text.empty()) {
         const ssize_t written = ::write(fd, text.data(), text.size());
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            return;  // nowhere to write to: what follows is lost as well
+            return written < 0 ? errno : EIO;
         text.remove_prefix(static_cast<std::size_t>(written));
     }
+    return 0;
 }
 
 }  // namespace
 
 void ConsoleOutput::Write(std::string_view text)
 {
+    if (Failed())
+        return;
     buffer_.append(text);
     if (buffer_.size() >= kBufferLimit)
         Flush();
@@ -33,13 +38,23 @@ void ConsoleOutput::Write(std::string_view text)
 void ConsoleOutput::WriteError(std::string_view text)
 {
     Flush();
-    WriteAll(STDERR_FILENO, text);
+    WriteAll(STDERR_FILENO, text);  // nowhere left to say that this failed
 }
 
 void ConsoleOutput::Flush()
 {
-    WriteAll(STDOUT_FILENO, buffer_);
+    if (!Failed())
+        failure_ = WriteAll(STDOUT_FILENO, buffer_);
     buffer_.clear();
+}
+
+int ConsoleOutput::Finish(int status)
+{
+    Flush();
+    if (!Failed())
+        return status;
+    WriteError(std::string("orvik: 无法写出结果: ") + std::strerror(failure_) + "\n");
+    return 1;
 }
 
 }  // namespace orvik

@@ -122,13 +122,13 @@ int RunFormulaCommand(const CommandLine& command_line)
     // would print results of a value nobody gave.
     for (const CellEntry& cell : *cells) {
         if (!sheet.EnterValue(cell.row, cell.text))
-            return 2;
+            return 1;
     }
     if (!command_line.sweep.name.empty())
-        return PrintSweep(sheet, command_line.sweep, host, output);
+        return output.Finish(PrintSweep(sheet, command_line.sweep, host, output));
     sheet.Compute();
     PrintSheet(sheet, output);
-    return 0;
+    return output.Finish(0);
 }
 
 }  // namespace orvik

@@ -1,3 +1,4 @@
+#include <csignal>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,9 @@
 
 int main(int argc, char* argv[])
 {
+    // Past the file size limit a save fails with its message instead of
+    // ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Decided before Qt starts: without the calculator's argument there is
     // nothing to do, not even a display to open.
     const std::vector<std::string> arguments(argv + 1, argv + argc);

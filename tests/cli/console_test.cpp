@@ -212,6 +212,21 @@ TEST_F(ConsoleTest, SweepPrintsOneRowPerPointAndAsksOnce)
     }
 }
 
+// Lines of any length read at a constant memory: one that is too long is
+// said once and skipped to its end, the next one is computed.
+TEST_F(ConsoleTest, OverlongLinesAreRefusedOnce)
+{
+    constexpr std::size_t kLineMax = 64 * 1024;
+    const std::string fitting = "1+" + std::string(kLineMax - 3, ' ') + "1";  // blanks are left out
+    const std::string too_long = "1+" + std::string(kLineMax - 2, ' ') + "1";
+    const ProcessResult run = RunOrvik({"--console"}, fitting + "\n" + too_long + "\r\n2+2\n"
+                                                          + std::string(3 * kLineMax, 'a'));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "2.000000000000\n4.000000000000\n");
+    const std::string refused = "输入行太长, 一行不能超过65536个字节, 没有计算: ";
+    EXPECT_EQ(run.err, refused + "1+" + std::string(38, ' ') + "...\n" + refused + std::string(40, 'a') + "...\n");
+}
+
 // A DISPLAY of a server that is gone is no display: the console takes
 // over, and a file meant for the window is named, not silently dropped.
 TEST_F(ConsoleTest, StaleDisplayFallsBackToTheConsole)
