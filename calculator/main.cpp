@@ -15,19 +15,9 @@
 #include "platform/qt_translation.h"
 #include "platform/user_library.h"
 #include "platform/widget_user_port.h"
+#include "platform/window_display.h"
 
 namespace {
-
-bool Set(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value && *value;
-}
-
-bool HasDisplay()
-{
-    return Set("DISPLAY") || Set("WAYLAND_DISPLAY") || Set("QT_QPA_PLATFORM");
-}
 
 int RunWindow(int argc, char** argv, const orvik::CommandLine& command_line)
 {
@@ -55,8 +45,10 @@ int main(int argc, char** argv)
     const orvik::CommandLine command_line = orvik::ParseCommandLine(argc, argv);
     if (command_line.mode != orvik::CommandLine::Mode::Window)
         return orvik::RunConsoleFrontEnd(command_line);
-    if (!HasDisplay()) {
-        std::cerr << "orvik: 没有图形显示 (未设置 DISPLAY 或 WAYLAND_DISPLAY), 改用控制台计算\n";
+    if (!orvik::CanShowWindow(orvik::DisplayEnvironment::FromProcess())) {
+        std::cerr << "orvik: 没有可用的图形显示 (DISPLAY 或 WAYLAND_DISPLAY 未设置或连不上), 改用控制台计算\n";
+        if (!command_line.file.empty())
+            std::cerr << "orvik: " << command_line.file << " 只在窗口中打开, 控制台不读它\n";
         return orvik::RunConsoleFrontEnd(command_line);
     }
     orvik::PrepareDataDirectory();

@@ -212,6 +212,40 @@ TEST_F(ConsoleTest, SweepPrintsOneRowPerPointAndAsksOnce)
     }
 }
 
+// Results that cannot be written, a value the engine refused, or a file
+// size limit reached: never a success, never a signal.
+TEST_F(ConsoleTest, FailuresExitWithOneAndSaySo)
+{
+    const std::string f = WriteFile("sweep.tfl", kSweepFormula);
+    const std::string write_failed = "orvik: 无法写出结果: ";
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        std::string input;
+        std::string out;
+        std::string before;
+        std::string err;
+    } cases[] = {
+        {"full disk", {"-e", "1+1"}, "", "/dev/full", "", write_failed},
+        {"full disk, help", {"--help"}, "", "/dev/full", "", write_failed},
+        {"full disk, console", {"--console"}, "1\n2\n", "/dev/full", "", write_failed},
+        {"full disk, formula", {"--formula", f, "b=3"}, "0.5\n", "/dev/full", "", "k = " + write_failed},
+        {"file size limit", {"--formula", f, "--sweep", "b=1:3000:1", "--csv"}, "0.5\n", "out", "ulimit -f 8;",
+         "k = " + write_failed},
+        {"value refused", {"--formula", f, "b=(((((("}, "", "out", "", "计算式[((((((]中缺少运算数\n"},
+        {"value refused before a sweep", {"--formula", f, "b=2*", "--sweep", "a=1:2:1"}, "", "out", "",
+         "计算式[2*]中缺少运算数\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult run = RunOrvik(c.args, c.input, c.out, c.before);
+        EXPECT_EQ(run.status, 1) << c.name;
+        EXPECT_EQ(run.err.substr(0, c.err.size()), c.err) << c.name << ": " << run.err;
+        if (c.before.empty()) {
+            EXPECT_EQ(run.out, "") << c.name;
+        }
+    }
+}
+
 // Lines of any length read at a constant memory: one that is too long is
 // said once and skipped to its end, the next one is computed.
 TEST_F(ConsoleTest, OverlongLinesAreRefusedOnce)
