@@ -1,0 +1,33 @@
+#include "tests/library/starter_cases/starter_case.h"
+
+namespace orvik::testing {
+namespace {
+
+// Angles in degrees, the engine's default unit.
+const StarterCases kCases = {
+    {"传热/单层平壁导热.tfl",
+     {},
+     {{"R", 0.3}, {"q", 83.33333333}, {"Φ", 833.3333333}},
+     "derived: q = λΔt/δ = 0.8·25/0.24"},
+    {"传热/三层平壁导热.tfl",
+     {},
+     {{"R1", 0.2090909091}, {"R2", 0.7666666667}, {"R3", 0.3}, {"q", 587.8859857},
+      {"t2", 677.0783848}, {"t3", 226.3657957}},
+     "derived: R = δ/λ per layer; q = 750/ΣR; t2 = t1 - qR1; t3 = t2 - qR2"},
+    {"传热/圆筒壁导热.tfl",
+     {},
+     {{"R", 1.103178001}, {"ql", 99.71192312}, {"Φ", 99.71192312}},
+     "derived: Φ = 2πλLΔt/ln(d2/d1) = 2π·0.1·110/ln 2"},
+    {"传热/平壁传热过程.tfl",
+     {},
+     {{"k", 2.134570766}, {"q", 64.03712297}, {"Φ", 64.03712297}, {"tw1", 11.99535963},
+      {"tw2", -7.215777262}},
+     "derived: k = 1/(1/8 + 0.24/0.8 + 1/23); q = kΔt; tw = tf ∓ q/h"},
+    {"传热/线膨胀与热应力.tfl",
+     {},
+     {{"ΔL", 1.15}, {"σ", 236.9}},
+     "derived: ΔL = 11.5·10⁻⁶·1000·100; σ = Eα Δt"},
+};
+
+}  // namespace
+}  // namespace orvik::testing
