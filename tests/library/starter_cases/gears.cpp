@@ -16,6 +16,25 @@ const StarterCases kCases = {
      {{"k", 4}, {"W", 21.50525241}, {"W", 21.505, 0.0001}},
      "derived: table W* for m 1, z 30, k 4: 10.7526, so W = 21.505 at m 2; by hand W = "
      "2cos20°(3.5π + 30 inv 20°), inv 20° = 0.014904"},
+    {"齿轮/公法线长度.tfl",
+     {"m=3", "z=25", "x=0.4"},
+     {{"k", 4}, {"W", 32.86864387}},
+     "derived: base tangent length from the involute geometry directly, (k - 1)·pb + sb with "
+     "sb = db(s/d + inv α), s = m(π/2 + 2x tan α) (python3)"},
+    {"齿轮/斜齿轮公法线长度.tfl",
+     {},
+     {{"αt", 20.64689649}, {"z′", 27.59823895}, {"k", 4}, {"Wn", 21.43797649}, {"βb", 14.07609542}},
+     "derived: transverse involute geometry directly: Wn = [(k - 1)·pbt + sbt]·cos βb with "
+     "sbt = db(st/d + inv αt); sin βb = sin β cos αn (python3)"},
+    {"齿轮/斜齿轮公法线长度.tfl",
+     {"β=30"},
+     {{"z′", 37.59550145}, {"k", 5}, {"Wn", 27.62227347}, {"βb", 28.02432067}, {"bmin", 12.97822327}},
+     "derived: transverse involute geometry directly, as above (python3); the equivalent number "
+     "z/cos³β = 38.49 would give 27.647"},
+    {"齿轮/斜齿轮公法线长度.tfl",
+     {"mn=3", "z=40", "xn=0.3"},
+     {{"z′", 44.15718232}, {"k", 6}, {"Wn", 51.18114041}},
+     "derived: transverse involute geometry directly with st = mn(π/2 + 2xn tan αn)/cos β (python3)"},
     {"齿轮/变位齿轮啮合角与中心距.tfl",
      {},
      {{"invαw", 0.02461025678}, {"αw", 23.48491408}, {"aw", 61.4737318}, {"y", 0.7368659009},
