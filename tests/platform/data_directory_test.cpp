@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -104,32 +105,83 @@ TEST_F(DataDirectoryTest, WritableCheck)
     EXPECT_FALSE(IsWritableDirectory(root_.string()));
 }
 
-TEST_F(DataDirectoryTest, ShippedLibraryIsCopiedOncePerVersionKeepingTheUsersFiles)
+// A program that ships versions of a library, and the user's copy of it.
+class ShippedLibraryTest : public DataDirectoryTest {
+protected:
+    void SetUp() override
+    {
+        DataDirectoryTest::SetUp();
+        program_ = root_ / "program";
+        data_ = root_ / "home/.local/share/orvik";
+        copy_ = data_ / "vekf";
+    }
+    void Ship(const std::string& file, const std::string& text) { Write(program_ / "vekf" / file, text); }
+    void Edit(const std::string& file, const std::string& text) { Write(copy_ / file, text); }
+    std::string Copy(const std::string& file) { return Read(copy_ / file); }
+    void Start(std::span<const uint64_t> earlier_shipped = {})
+    {
+        CopyShippedLibrary(program_.string(), data_.string(), earlier_shipped);
+    }
+
+    fs::path program_;
+    fs::path data_;
+    fs::path copy_;
+};
+
+TEST_F(ShippedLibraryTest, NewVersionsReplaceUnchangedCopiesAndGoBesideChangedOnes)
 {
-    const fs::path program = root_ / "program";
-    const fs::path data = root_ / "home/.local/share/orvik";
-    Write(program / "vekf/齿轮/分度圆.tfl", "shipped gear");
-    Write(program / "vekf/梁/挠度.tfl", "shipped beam");
-    Write(data / "vekf/齿轮/分度圆.tfl", "edited by the user");
+    Ship("齿轮/分度圆.tfl", "gear 1");
+    Ship("梁/挠度.tfl", "beam 1");
+    Start();
+    EXPECT_EQ(Copy("齿轮/分度圆.tfl"), "gear 1");
+    Edit("齿轮/分度圆.tfl", "gear edited");
+    Edit("齿轮/mine.tfl", "mine");
 
-    CopyShippedLibrary(program.string(), data.string());
-    EXPECT_EQ(Read(data / "vekf/齿轮/分度圆.tfl"), "edited by the user");
-    EXPECT_EQ(Read(data / "vekf/梁/挠度.tfl"), "shipped beam");
+    Ship("齿轮/分度圆.tfl", "gear 2");
+    Ship("梁/挠度.tfl", "beam 2");
+    Ship("弹簧/压缩弹簧.tfl", "spring 2");
+    Start();
+    Start();  // nothing more to do
+    EXPECT_EQ(Copy("齿轮/分度圆.tfl"), "gear edited");
+    EXPECT_EQ(Copy("齿轮/分度圆（新版）.tfl"), "gear 2");
+    EXPECT_FALSE(fs::exists(copy_ / "齿轮/分度圆（新版2）.tfl"));
+    EXPECT_EQ(Copy("梁/挠度.tfl"), "beam 2");
+    EXPECT_EQ(Copy("弹簧/压缩弹簧.tfl"), "spring 2");
+    EXPECT_EQ(Copy("齿轮/mine.tfl"), "mine");
 
-    fs::remove(data / "vekf/梁/挠度.tfl");  // deleted by the user: stays deleted
-    CopyShippedLibrary(program.string(), data.string());
-    EXPECT_FALSE(fs::exists(data / "vekf/梁/挠度.tfl"));
+    fs::remove(copy_ / "梁/挠度.tfl");  // deleted by the user: stays deleted
+    Edit("齿轮/分度圆（新版）.tfl", "gear 2 edited");
+    Ship("齿轮/分度圆.tfl", "gear 3");
+    Start();
+    EXPECT_FALSE(fs::exists(copy_ / "梁/挠度.tfl"));
+    EXPECT_EQ(Copy("齿轮/分度圆（新版）.tfl"), "gear 2 edited");
+    EXPECT_EQ(Copy("齿轮/分度圆（新版2）.tfl"), "gear 3");
 
-    Write(data / ".shipped-library", "0.1");  // copied by an older version
-    CopyShippedLibrary(program.string(), data.string());
-    EXPECT_EQ(Read(data / "vekf/梁/挠度.tfl"), "shipped beam");
-    EXPECT_EQ(Read(data / "vekf/齿轮/分度圆.tfl"), "edited by the user");
+    Ship("齿轮/分度圆.tfl", "gear 4");  // the unchanged new version makes way
+    Ship("梁/挠度.tfl", "beam 4");
+    Start();
+    EXPECT_EQ(Copy("齿轮/分度圆（新版2）.tfl"), "gear 4");
+    EXPECT_EQ(Copy("梁/挠度.tfl"), "beam 4");
+}
+
+TEST_F(ShippedLibraryTest, CopiesFromBeforeTheRecordAreUnchangedWhenTheyEqualAnEarlierShippedFile)
+{
+    Ship("a.tfl", "a 2");
+    Ship("b.tfl", "b 2");
+    Edit("a.tfl", "a 1");
+    Edit("b.tfl", "b edited");
+    Write(data_ / ".shipped-library", "1.0");  // what the older program kept
+    const uint64_t earlier[] = {LibraryFileHash("a 1"), LibraryFileHash("b 1")};
+    Start(earlier);
+    EXPECT_EQ(Copy("a.tfl"), "a 2");
+    EXPECT_EQ(Copy("b.tfl"), "b edited");
+    EXPECT_EQ(Copy("b（新版）.tfl"), "b 2");
 }
 
 TEST_F(DataDirectoryTest, NothingShippedStillMakesTheDataDirectory)
 {
     const fs::path data = root_ / "home/.local/share/orvik";
-    CopyShippedLibrary((root_ / "program").string(), data.string());
+    CopyShippedLibrary((root_ / "program").string(), data.string(), {});
     EXPECT_TRUE(fs::is_directory(data));
     EXPECT_FALSE(fs::exists(data / "vekf"));
 }
