@@ -90,6 +90,16 @@ const StarterCases kCases = {
      {"Fa=9000", "S0min=4", "X0=0.5", "Y0=0.38"},
      {{"P0", 4920}, {"S0", 3.658536585}, {"合格", 0}},
      "derived: by hand; an angular contact bearing under a large axial load"},
+    {"传动与轴承/向心推力轴承当量动载荷.tfl",
+     {},
+     {{"轴向大", 1}, {"P", 4440.96}},
+     "derived: P = fp(X·Fr + Y·Fa) or fp·Fr by hand with the 70000AC factors e 0.68, X 0.41, Y "
+     "0.87 as inputs; bearing 2 of the pair in 角接触轴承轴向载荷"},
+    {"传动与轴承/向心推力轴承当量动载荷.tfl",
+     {"Fa=1800"},
+     {{"轴向大", 0}, {"P", 3600}},
+     "derived: P = fp(X·Fr + Y·Fa) or fp·Fr by hand with the 70000AC factors e 0.68, X 0.41, Y "
+     "0.87 as inputs; Fa/Fr 0.6 below e"},
 };
 
 }  // namespace

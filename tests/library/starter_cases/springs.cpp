@@ -76,6 +76,18 @@ const StarterCases kCases = {
      {{"τmin", 0}, {"τmax", 527.6384251}, {"τ0", 561}, {"S", 1.0632281}, {"合格", 0}},
      "derived: stresses with the Wahl factor by hand; S as the ratio of the limit τ0 + 0.75τmin "
      "to τmax (python3); pulsating load"},
+    {"弹簧/圆柱螺旋扭转弹簧.tfl",
+     {},
+     {{"C", 8}, {"K1", 1.107142857}, {"σ", 881.0362921}, {"kT", 0.07490371373, 3e-05},
+      {"φ", 66.75236448, 3e-05}, {"合格", 1}},
+     "derived: the wire as a beam of length πDn bent by M, angle M·L/(E·I); 3667 in the formula "
+     "is 64·180/π rounded (python3)"},
+    {"弹簧/圆柱螺旋扭转弹簧.tfl",
+     {"d=3", "M=4"},
+     {{"C", 10.66666667}, {"K1", 1.077586207}, {"σ", 1626.104144}, {"kT", 0.02370000317, 3e-05},
+      {"φ", 168.7763487, 3e-05}, {"合格", 0}},
+     "derived: the wire as a beam of length πDn bent by M, angle M·L/(E·I); 3667 in the formula "
+     "is 64·180/π rounded (python3); overstressed"},
 };
 
 }  // namespace
