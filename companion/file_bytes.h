@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
-#include <string>
 #include <string_view>
 
 namespace orvik {
@@ -10,10 +8,6 @@ namespace orvik {
 // Larger files are refused rather than read into memory: the texts the
 // calculator hands over are far smaller.
 inline constexpr std::size_t kMaxDocumentBytes = 16 * 1024 * 1024;
-
-// The whole content of the file at `path` (file-system bytes); nullopt when
-// it cannot be opened or read, is not a regular file, or is larger than `limit`.
-std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t limit);
 
 // The line end a text uses first: CR LF, LF or a lone CR; CR LF for a text
 // of one line.

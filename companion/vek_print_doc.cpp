@@ -10,12 +10,13 @@
 #include "companion/vek_print_view.h"
 #include "platform/atomic_file.h"
 #include "platform/gbk_qt.h"
+#include "platform/regular_file.h"
 
 namespace orvik {
 
 bool CVekPrintDoc::OnOpenDocument(const std::string& path)
 {
-    std::optional<std::string> bytes = ReadFileBytes(path, kMaxDocumentBytes);
+    std::optional<std::string> bytes = ReadRegularFile(path, kMaxDocumentBytes);
     if (!bytes)
         return false;
     if (!view_.SetText(FromGbk(*bytes)))

@@ -4,29 +4,11 @@
 #include <cerrno>
 #include <cstring>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/regular_file.h"
+
 namespace orvik {
-namespace {
-
-// A regular file open for reading, or -1. Opening a named pipe would wait
-// for a writer, so nothing waits: what is not a regular file is closed again.
-int OpenRegularFile(const std::filesystem::path& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    struct stat status;
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-}  // namespace
 
 TextFileLines::TextFileLines(const std::filesystem::path& path, std::size_t max_bytes,
                              LongLines long_lines)

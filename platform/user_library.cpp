@@ -4,8 +4,6 @@
 #include <cinttypes>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -13,6 +11,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/program_directory.h"
+#include "platform/regular_file.h"
 
 namespace orvik {
 namespace {
@@ -32,15 +31,12 @@ constexpr uint64_t kShippedBeforeRecords[] = {
 
 using Records = std::map<std::string, uint64_t>;
 
+// Formula files are small; a "copy" larger than this is the user's own.
+constexpr std::size_t kLargestLibraryFile = 16 * 1024 * 1024;
+
 std::optional<std::string> ReadBytes(const fs::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    std::string bytes(std::istreambuf_iterator<char>(file), {});
-    if (file.bad())
-        return std::nullopt;
-    return bytes;
+    return ReadRegularFile(path, kLargestLibraryFile);
 }
 
 std::optional<uint64_t> FileHash(const fs::path& path)
