@@ -10,7 +10,7 @@ ORVIK_PACKAGES=(
   libedit-dev
   # The sweep's chart; Qt Charts' CMake files need those of Qt OpenGL.
   qt6-charts-dev libqt6opengl6-dev
-  dpkg-dev file desktop-file-utils appstream shared-mime-info
+  dpkg-dev file desktop-file-utils appstream shared-mime-info lintian
   clang libclang-rt-14-dev
 )
 

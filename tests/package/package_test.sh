@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build tree, unpacks it into a scratch
-# root and checks what a user and a desktop get from it: the program runs
+# Builds the Debian package from the build tree, checks it with lintian,
+# unpacks it into a scratch root and checks what a user and a desktop get from it: the program runs
 # from its installed place, keeps its data in the user's data directory when
 # the program directory is not the user's, and every desktop file passes its
 # validator.
@@ -17,8 +17,15 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
   || { cat "$work/cpack.log"; fail "cpack -G DEB"; }
 debs=("$work"/out/orvik_*_amd64.deb)
 [ -f "${debs[0]}" ] || fail "no orvik_<version>_amd64.deb in $work/out"
+deb=${debs[0]}
+
+# What Debian's own checker finds: no error and no warning.
+lintian --fail-on error,warning "$deb" > "$work/lintian.log" 2>&1 \
+  || { cat "$work/lintian.log"; fail "lintian"; }
+sed -e '/running with root privileges/d' -e 's/^/lintian: /' "$work/lintian.log"
+
 root=$work/root
-dpkg-deb -x "${debs[0]}" "$root"
+dpkg-deb -x "$deb" "$root"
 program_dir=$root/usr/lib/orvik
 share=$root/usr/share
 
@@ -29,7 +36,8 @@ for file in orvik vekPrint.dll 计算器.txt; do
 done
 for file in applications/orvik.desktop metainfo/io.github.orvik.Orvik.metainfo.xml \
     mime/packages/orvik.xml man/man1/orvik.1.gz icons/hicolor/48x48/apps/orvik.png \
-    icons/hicolor/128x128/apps/orvik.png icons/hicolor/scalable/apps/orvik.svg; do
+    icons/hicolor/128x128/apps/orvik.png icons/hicolor/scalable/apps/orvik.svg \
+    doc/orvik/copyright doc/orvik/changelog.gz; do
   [ -s "$share/$file" ] || fail "missing usr/share/$file"
 done
 
@@ -94,4 +102,4 @@ update-desktop-database "$work/applications"
 grep -q "^application/x-orvik-process=orvik.desktop" "$work/applications/mimeinfo.cache" \
   || fail "process files do not open with orvik.desktop"
 grep -q "^Exec=orvik %f$" "$share/applications/orvik.desktop" || fail "the desktop entry passes no file"
-echo "package ok: $(basename "${debs[0]}"), $(stat -c %s "${debs[0]}") bytes"
+echo "package ok: $(basename "$deb"), $(stat -c %s "$deb") bytes"
