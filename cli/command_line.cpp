@@ -90,6 +90,8 @@ CommandLine WithPositional(CommandLine result, std::vector<std::string> position
                 return Invalid("公式的输入应写成 变量名=值: " + value);
         }
         result.values = std::move(positional);
+    } else if (result.mode == CommandLine::Mode::List && !positional.empty()) {
+        return Invalid("--list 后面不带参数: " + positional.front());
     } else if (positional.size() > 1) {
         return Invalid("只能给出一个计算过程文件");
     } else if (!positional.empty()) {
@@ -108,8 +110,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv)
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const bool has_value = i + 1 < argc;
-        if (arg == "--help" || arg == "-h") {
-            result.mode = CommandLine::Mode::Help;
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            result.mode = arg == "--version" ? CommandLine::Mode::Version : CommandLine::Mode::Help;
             return result;
         }
         if (arg == "--radians") {
@@ -125,8 +127,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv)
                 return Invalid(std::string(arg) + " 后面缺少计算式");
             result.mode = CommandLine::Mode::Eval;
             result.text = argv[++i];
-        } else if (arg == "--console") {
-            result.mode = CommandLine::Mode::Console;
+        } else if (arg == "--console" || arg == "--list") {
+            result.mode = arg == "--list" ? CommandLine::Mode::List : CommandLine::Mode::Console;
         } else if (arg == "--formula") {
             if (!has_value)
                 return Invalid("--formula 后面缺少公式文件");

@@ -15,12 +15,15 @@ struct CommandLine {
         Eval,     // --eval TEXT / -e TEXT
         Console,  // --console
         Formula,  // --formula FILE [NAME=VALUE ...] [--sweep NAME=FROM:TO[:STEP] ...]
+        List,     // --list: the formulas of the library
         Help,     // --help / -h
+        Version,  // --version
         Invalid,  // unusable arguments; error holds the reason
     };
     Mode mode = Mode::Window;
     std::string text;   // Eval: the statement text (UTF-8)
     std::string file;   // Window: the process file to read at start-up; Formula: the formula file
+                        // (a path, or a name in the formula library)
     std::vector<std::string> values;  // Formula: the NAME=VALUE arguments (UTF-8)
     // Formula with --sweep: the input to vary (empty without a sweep), its
     // range as typed, and whether the table is printed as CSV.
@@ -37,12 +40,15 @@ struct CommandLine {
 
 CommandLine ParseCommandLine(int argc, const char* const* argv);
 
-// Runs the console front-end for Eval, Console, Formula, Help and Invalid (and for
-// Window when there is no display: it then reads statements from stdin).
+// Runs the console front-end for every mode but Window (and for Window when
+// there is no display: it then reads statements from stdin).
 // Returns the process exit status.
 int RunConsoleFrontEnd(const CommandLine& command_line);
 
 // --formula: computes a formula file as the formula dialog does.
 int RunFormulaCommand(const CommandLine& command_line);
+
+// --list: prints the formulas of the library.
+int RunListCommand();
 
 }  // namespace orvik

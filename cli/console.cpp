@@ -6,10 +6,12 @@
 #include <string>
 
 #include "cli/command_line.h"
+#include "cli/completion.h"
 #include "cli/console_host.h"
 #include "cli/console_input.h"
 #include "cli/console_output.h"
 #include "cli/line_editor.h"
+#include "cli/line_history.h"
 #include "engine/engine.h"
 #include "engine/quoted_text.h"
 #include "platform/gbk.h"
@@ -24,10 +26,15 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
 
   -e, --eval 计算式     计算一次并输出结果 (与窗口的"＝"相同), 退出码 0
       --console         从标准输入逐行读入计算式, 每行输出一个结果; 变量保留, 空行跳过,
-                        超过 65536 个字节的行不计算
-                        (在终端上可以编辑输入行, ↑↓ 调出本次输入过的行, Ctrl-D 结束)
+                        超过 65536 个字节的行不计算。在终端上: 可以编辑输入行; Tab 补全
+                        函数名、变量名和保留字; ↑↓ 调出输入过的行 (保存在
+                        $XDG_STATE_HOME/orvik/history, 默认 ~/.local/state/orvik/history,
+                        最近 500 行); Ctrl-C 放弃正在输入的行, 变量保留; Ctrl-D、quit 或
+                        exit 结束
       --formula 公式文件.tfl [变量名=值 ...]
-                        像公式计算窗口一样计算一个公式: 每个 变量名=值 如同在该输入
+                        公式文件是一个路径, 或公式库中的名字 (如 齿轮/标准直齿圆柱齿轮
+                        几何尺寸.tfl, 在任何文件夹中都可用; 当前文件夹中有这个路径时
+                        用它)。像公式计算窗口一样计算这个公式: 每个 变量名=值 如同在该输入
                         变量的"值"格中输入值并按回车 (值可以是计算式), 然后计算一次;
                         每个计算式输出一行 "计算式<Tab>结果", 再每个变量一行
                         "变量名<Tab>值"。读公式出错或输入的值有错 (给出提示) 时不计算,
@@ -42,20 +49,29 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
                         这时写 --sweep 变量名=起始值:终止值
       --log             与 --sweep 一起: 对数刻度, 值都须大于 0; 步长是相邻两值之比
       --csv             与 --sweep 一起: 输出 CSV (UTF-8 带 BOM, 逗号分隔), 同窗口的"保存表格"
+      --list            列出公式库中的全部公式, 每行一个: 相对于公式库的路径, 按公式树的顺序
       --radians         三角函数使用弧度 (默认为角度)
       --radix B|O|D|H   结果显示为二、八、十或十六进制 (默认 D)
       --bytes 1|2|4|8   二、八、十六进制显示的字节长 (默认 4)
   -h, --help            显示本说明
+      --version         显示版本和许可证
 
 计算式里可以用 ";" 或换行分开多个语句, 结果为最后一个语句的值。
 不认识的变量名会在标准错误上询问 "变量名 = ", 从标准输入读一行作为它的值
 (取开头的数, 没有数为 0; 输入结束时按取消处理, 值为 0)。
 提示信息输出到标准错误, 每条一行。结果写不出 (例如磁盘已满) 时在标准错误上说明, 退出码 1。
+公式库是程序文件夹中的 vekf (程序文件夹不可写时为 ~/.local/share/orvik/vekf)。
 
 例:  orvik -e "r=(3^2+4^2)^0.5"          输出 5.000000000000
      orvik --radix H -e "255"            输出 0xFF
-     orvik --formula vekf/齿轮/标准直齿圆柱齿轮几何尺寸.tfl m=3 z=25
-     orvik --formula vekf/齿轮/标准直齿圆柱齿轮几何尺寸.tfl z=25 --sweep m=1:5:0.5
+     orvik --formula 齿轮/标准直齿圆柱齿轮几何尺寸.tfl m=3 z=25
+     orvik --formula 齿轮/标准直齿圆柱齿轮几何尺寸.tfl z=25 --sweep m=1:5:0.5
+)";
+
+constexpr const char* kVersion = "orvik " ORVIK_VERSION R"(
+Copyright (C) 2026 The Orvik developers
+许可证 GPL-3.0-or-later: GNU 通用公共许可证第 3 版或 (由您选择) 任何更新的版本。
+这是自由软件: 您可以修改和再发布它。在法律允许的范围内, 它没有任何担保。
 )";
 
 // The engine and its console: results on standard output, messages on
@@ -63,7 +79,7 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
 class ConsoleSession {
 public:
     ConsoleSession(const CommandLine& command_line, bool line_editing)
-        : command_line_(command_line), input_(MakeInput(line_editing, output_)),
+        : command_line_(command_line), input_(MakeInput(line_editing)),
           host_(*input_, output_), engine_(std::make_unique<Engine>(host_))
     {
         engine_->SetAngleMode(command_line.radians ? AngleMode::Radians : AngleMode::Degrees);
@@ -107,11 +123,14 @@ public:
     int Finish(int status) { return output_.Finish(status); }
 
 private:
-    static std::unique_ptr<ConsoleInput> MakeInput(bool line_editing, ConsoleOutput& output)
+    // The line editor completes the words of this session's engine.
+    std::unique_ptr<ConsoleInput> MakeInput(bool line_editing)
     {
-        if (line_editing)
-            return std::make_unique<LineEditor>(output);
-        return std::make_unique<PipedInput>(output);
+        if (!line_editing)
+            return std::make_unique<PipedInput>(output_);
+        return std::make_unique<LineEditor>(
+            output_, [this] { return CompletionWords(engine_->Variables()); },
+            LineHistory(DefaultHistoryPath(), kHistoryLines));
     }
 
     const CommandLine& command_line_;
@@ -133,11 +152,14 @@ bool AtTerminal()
 int RunConsoleFrontEnd(const CommandLine& command_line)
 {
     switch (command_line.mode) {
-    case CommandLine::Mode::Help: {
+    case CommandLine::Mode::Help:
+    case CommandLine::Mode::Version: {
         ConsoleOutput output;
-        output.Write(kUsage);
+        output.Write(command_line.mode == CommandLine::Mode::Help ? kUsage : kVersion);
         return output.Finish(0);
     }
+    case CommandLine::Mode::List:
+        return RunListCommand();
     case CommandLine::Mode::Invalid:
         std::cerr << "orvik: " << command_line.error << "\n(orvik --help 显示用法)\n";
         return 2;

@@ -12,6 +12,7 @@
 #include "cli/console_host.h"
 #include "cli/console_input.h"
 #include "cli/console_output.h"
+#include "cli/formula_library.h"
 #include "engine/engine.h"
 #include "library/core/formula_sheet.h"
 #include "library/core/formula_sweep.h"
@@ -106,9 +107,10 @@ int RunFormulaCommand(const CommandLine& command_line)
     auto engine = std::make_unique<Engine>(host);
     engine->SetAngleMode(command_line.radians ? AngleMode::Radians : AngleMode::Degrees);
     FormulaSheet sheet(*engine);
-    const FormulaSheet::OpenResult opened = sheet.Open(command_line.file);
+    const std::string file = FormulaFileFor(command_line.file);
+    const FormulaSheet::OpenResult opened = sheet.Open(file);
     if (opened.status == FormulaReadStatus::NotOpened) {
-        output.WriteError("orvik: 打不开公式文件 " + command_line.file + "\n");
+        output.WriteError("orvik: 打不开公式文件 " + file + "\n");
         return 1;
     }
     for (const std::string_view message : opened.messages)

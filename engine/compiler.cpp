@@ -36,10 +36,9 @@ bool IsOperatorCharacter(char c)
 // Reserved words: 1 "if", 2 "else", 3 "endif", 4 "fcys"; 0 for any other name.
 int FindKeyword(std::string_view name)
 {
-    static constexpr std::string_view kKeywords[] = {"if", "else", "endif", "fcys"};
-    for (int i = 0; i < 4; ++i) {
-        if (name == kKeywords[i])
-            return i + 1;
+    for (std::size_t i = 0; i < kReservedWords.size(); ++i) {
+        if (name == kReservedWords[i])
+            return static_cast<int>(i) + 1;
     }
     return 0;
 }

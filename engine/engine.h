@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -35,6 +36,9 @@ inline constexpr int kLastOperand = 3;  // the statement ended
 inline constexpr int kTarget = 4;       // assignment target: value is its index
 inline constexpr int kKeywordBase = 10;  // 11 "if", 12 "else", 13 "endif", 14 "fcys"
 }  // namespace scan
+
+// The reserved words, in the order of their kinds: kKeywordBase + 1 on.
+inline constexpr std::array<std::string_view, 4> kReservedWords = {"if", "else", "endif", "fcys"};
 
 // Removes blanks, tabs and carriage returns in place and cuts the text at the
 // first "//".

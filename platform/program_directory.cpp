@@ -33,6 +33,14 @@ bool IsInstalledProgramDirectory(const std::string& directory)
     return directory == "/usr" || directory.starts_with("/usr/");
 }
 
+// Only an absolute base directory counts; a relative one is to be ignored.
+std::string UserDirectory(const char* variable, const char* default_under_home)
+{
+    const char* xdg = std::getenv(variable);
+    const fs::path base = xdg && *xdg == '/' ? fs::path(xdg) : HomeDirectory() / default_under_home;
+    return (base / "orvik").string();
+}
+
 }  // namespace
 
 std::string ProgramDirectory()
@@ -48,10 +56,12 @@ std::string ProgramDirectory()
 
 std::string UserDataDirectory()
 {
-    // Only an absolute XDG_DATA_HOME counts; a relative one is to be ignored.
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    const fs::path base = xdg && *xdg == '/' ? fs::path(xdg) : HomeDirectory() / ".local" / "share";
-    return (base / "orvik").string();
+    return UserDirectory("XDG_DATA_HOME", ".local/share");
+}
+
+std::string UserStateDirectory()
+{
+    return UserDirectory("XDG_STATE_HOME", ".local/state");
 }
 
 bool IsWritableDirectory(const std::string& directory)

@@ -26,6 +26,10 @@ std::string LibraryDirectory();
 // $XDG_DATA_HOME/orvik, by default ~/.local/share/orvik.
 std::string UserDataDirectory();
 
+// $XDG_STATE_HOME/orvik, by default ~/.local/state/orvik: what the program
+// keeps of its own between runs (the console's line history).
+std::string UserStateDirectory();
+
 // Whether the user may create files in `directory`.
 bool IsWritableDirectory(const std::string& directory);
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <system_error>
 #include <utility>
 
+#include "library/core/library_paths.h"
 #include "platform/gbk.h"
 
 namespace orvik {
@@ -55,6 +57,22 @@ void Sort(std::vector<std::string>& names)
         names[i] = std::move(keyed[i].second);
 }
 
+void AppendFormulaPaths(const std::string& directory, const std::string& relative,
+                        std::set<fs::path>& visited, std::vector<std::string>& paths)
+{
+    std::error_code error;
+    const fs::path real = fs::canonical(directory, error);
+    if (error || !visited.insert(real).second)
+        return;
+    const DirectoryListing listing = ListDirectory(directory, true);
+    for (const std::string& name : listing.directories)
+        AppendFormulaPaths(JoinPath(directory, name), relative + name + kPathSeparator, visited, paths);
+    for (const std::string& name : listing.files) {
+        if (IsFormulaFileName(name))
+            paths.push_back(relative + name);
+    }
+}
+
 }  // namespace
 
 bool ComesBefore(std::string_view a, std::string_view b)
@@ -76,6 +94,14 @@ DirectoryListing ListDirectory(const std::string& directory, bool with_files)
     Sort(listing.directories);
     Sort(listing.files);
     return listing;
+}
+
+std::vector<std::string> ListFormulaPaths(const std::string& library)
+{
+    std::vector<std::string> paths;
+    std::set<fs::path> visited;
+    AppendFormulaPaths(library, "", visited, paths);
+    return paths;
 }
 
 bool HasEntries(const std::string& directory, bool with_files)

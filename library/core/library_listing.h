@@ -20,6 +20,12 @@ struct DirectoryListing {
 // nothing.
 DirectoryListing ListDirectory(const std::string& directory, bool with_files);
 
+// Every formula file below `library`, as its path relative to it, in the
+// order of the library tree: in each directory its sub-directories first,
+// each followed by what it holds, then its formulas. A directory that a
+// link leads back into is listed once.
+std::vector<std::string> ListFormulaPaths(const std::string& library);
+
 // Whether the tree gives `directory` an expand button: it holds a
 // sub-directory or, with files, any entry that is not hidden.
 bool HasEntries(const std::string& directory, bool with_files);

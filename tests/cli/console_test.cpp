@@ -143,8 +143,47 @@ TEST_F(ConsoleTest, HelpDescribesEveryOption)
     const ProcessResult run = RunOrvik({"--help"});
     EXPECT_EQ(run.status, 0);
     for (const char* option : {"--eval", "--console", "--formula", "--sweep", "--points", "--log", "--csv",
-                               "--radians", "--radix", "--bytes", "--help"})
+                               "--list", "--radians", "--radix", "--bytes", "--help", "--version"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
+    const ProcessResult version = RunOrvik({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.substr(0, version.out.find('\n')), "orvik " ORVIK_VERSION);
+    EXPECT_NE(version.out.find("GPL-3.0-or-later"), std::string::npos);
+}
+
+// A library in ORVIK_HOME, and a folder to run from that holds a formula
+// of the same name: the one in the folder wins.
+TEST_F(ConsoleTest, FormulasAreListedAndFoundInTheLibraryFromAnyFolder)
+{
+    namespace fs = std::filesystem;
+    const fs::path home = dir_ / "home";
+    const auto write_formula = [&](const fs::path& path, const char* factor) {
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << "ORVIK_FILE\r\n[VAR_INIT]\r\na=2\r\n[end]\r\n[EXPRESS]\r\nb=a*"
+                                              << factor << "\r\n[end]\r\n[COMMENT]\r\n\r\n[end]\r\n";
+    };
+    write_formula(home / "vekf" / "几何" / "f.tfl", "10");
+    write_formula(home / "vekf" / "a.tfl", "10");
+    write_formula(dir_ / "here" / "几何" / "f.tfl", "100");
+    const struct {
+        std::vector<std::string> args;
+        std::string folder;
+        int status;
+        std::string out;
+    } cases[] = {
+        {{"--list"}, "/", 0, "几何/f.tfl\na.tfl\n"},
+        {{"--formula", "几何/f.tfl"}, "/", 0, "b=a*10\t=20.000000\na\t2.000000\nb\t20.000000\n"},
+        {{"--formula", "几何/f.tfl"}, (dir_ / "here").string(), 0,
+         "b=a*100\t=200.000000\na\t2.000000\nb\t200.000000\n"},
+        {{"--formula", "几何/g.tfl"}, "/", 1, ""},
+        {{"--list", "x"}, "/", 2, ""},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult run =
+            RunOrvik(c.args, "", "out", "cd " + Quote(c.folder) + "; export ORVIK_HOME=" + Quote(home) + ";");
+        EXPECT_EQ(run.status, c.status) << c.args.back() << " " << run.err;
+        EXPECT_EQ(run.out, c.out) << c.args.back();
+    }
 }
 
 TEST_F(ConsoleTest, FormulaComputesAsTheFormulaDialogDoes)

@@ -17,16 +17,29 @@ namespace {
 
 using namespace std::chrono_literals;
 
+// A home folder for the sessions of one test, removed afterwards.
+class Home {
+public:
+    Home() : path_(std::filesystem::temp_directory_path() / ("orvik-terminal-" + std::to_string(getpid())))
+    {
+        std::filesystem::create_directories(path_);
+    }
+    ~Home() { std::filesystem::remove_all(path_); }
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
 class Terminal {
 public:
-    Terminal()
+    explicit Terminal(const Home& home)
     {
-        home_ = std::filesystem::temp_directory_path() / ("orvik-terminal-" + std::to_string(getpid()));
-        std::filesystem::create_directories(home_);
         child_ = forkpty(&master_, nullptr, nullptr, nullptr);
         if (child_ == 0) {
             setenv("TERM", "xterm", 1);
-            setenv("HOME", home_.c_str(), 1);
+            setenv("HOME", home.Path().c_str(), 1);
+            unsetenv("XDG_STATE_HOME");
             execl(ORVIK_BINARY, ORVIK_BINARY, "--console", static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -38,7 +51,6 @@ public:
             waitpid(child_, nullptr, 0);
         }
         close(master_);
-        std::filesystem::remove_all(home_);
     }
 
     void Type(const std::string& keys)
@@ -105,7 +117,6 @@ private:
         return true;
     }
 
-    std::filesystem::path home_;
     pid_t child_ = -1;
     int master_ = -1;
     bool exited_ = false;
@@ -113,13 +124,30 @@ private:
     std::size_t seen_ = 0;
 };
 
+struct Step {
+    const char* prompt;  // waited for before typing
+    const char* keys;
+    const char* shows;   // what the keys bring up
+};
+
+// Types the steps into a session and returns its exit status.
+template <std::size_t N>
+int RunSession(const Home& home, const Step (&steps)[N])
+{
+    Terminal terminal(home);
+    for (const Step& step : steps) {
+        EXPECT_TRUE(terminal.WaitForPrompt(step.prompt)) << terminal.Screen();
+        terminal.Type(step.keys);
+        EXPECT_TRUE(terminal.WaitFor(step.shows)) << terminal.Screen();
+        if (testing::Test::HasFailure())
+            return -1;
+    }
+    return terminal.WaitForExit();
+}
+
 TEST(TerminalTest, PromptLineEditingHistoryAndCtrlD)
 {
-    const struct {
-        const char* prompt;  // waited for before typing
-        const char* keys;
-        const char* shows;   // what the keys bring up
-    } steps[] = {
+    const Step steps[] = {
         {"orvik> ", "a=2\r", "2.000000000000"},
         {"orvik> ", "a*3\x1b[D1\r", "26.000000000000"},   // left arrow, 1 inserted: a*13
         {"orvik> ", "\x1b[A+1\r", "27.000000000000"},     // up: the line again, edited
@@ -127,13 +155,27 @@ TEST(TerminalTest, PromptLineEditingHistoryAndCtrlD)
         {"q = ", "5\r", "10.000000000000"},
         {"orvik> ", "\x04", ""},                          // Ctrl-D leaves
     };
-    Terminal terminal;
-    for (const auto& step : steps) {
-        ASSERT_TRUE(terminal.WaitForPrompt(step.prompt)) << terminal.Screen();
-        terminal.Type(step.keys);
-        ASSERT_TRUE(terminal.WaitFor(step.shows)) << terminal.Screen();
-    }
-    EXPECT_EQ(terminal.WaitForExit(), 0) << terminal.Screen();
+    EXPECT_EQ(RunSession(Home(), steps), 0);
+}
+
+TEST(TerminalTest, TabCompletesCtrlCAbandonsTheLineAndTheNextSessionRecallsIt)
+{
+    const Home home;
+    const Step first[] = {
+        {"orvik> ", "长度=2\r", "2.000000000000"},
+        {"orvik> ", "sq\t(长\t*8)\r", "4.000000000000"},  // sqrt(长度*8)
+        {"orvik> ", "1+\x03", "^C"},                     // abandoned, not evaluated
+        {"orvik> ", "长度+1\r", "3.000000000000"},        // the session goes on
+        {"orvik> ", "quit\r", ""},
+    };
+    EXPECT_EQ(RunSession(home, first), 0);
+    EXPECT_TRUE(std::filesystem::exists(home.Path() / ".local/state/orvik/history"));
+    const Step second[] = {
+        {"orvik> ", "长度=5\r", "5.000000000000"},
+        {"orvik> ", "\x1b[A\x1b[A\r", "6.000000000000"},  // 长度+1 from the session before
+        {"orvik> ", "exit\r", ""},
+    };
+    EXPECT_EQ(RunSession(home, second), 0);
 }
 
 }  // namespace

@@ -121,6 +121,19 @@ TEST_F(LibraryListingTest, DirectoriesAndFilesAreEachSortedWithoutRegardToCase)
     EXPECT_TRUE(ListDirectory((dir_ / "missing").string(), true).directories.empty());
 }
 
+TEST_F(LibraryListingTest, FormulaPathsComeInTheOrderOfTheTree)
+{
+    for (const char* directory : {"b/deep", "A", "empty"})
+        fs::create_directories(dir_ / directory);
+    for (const char* file : {"z.tfl", "b/deep/x.tfl", "b/y.tfl", "A/w.tfl", "A/notes.txt", "a.tfl"})
+        std::ofstream(dir_ / file) << file;
+    // A link back up into the library would otherwise never end.
+    fs::create_directory_symlink(dir_, dir_ / "b" / "loop");
+    EXPECT_EQ(ListFormulaPaths(dir_.string()),
+              (Names{"A/w.tfl", "b/deep/x.tfl", "b/y.tfl", "a.tfl", "z.tfl"}));
+    EXPECT_TRUE(ListFormulaPaths((dir_ / "missing").string()).empty());
+}
+
 using LibraryChangesTest = TemporaryDirectoryTest;
 
 // Links are followed both ways: out of the library through a category,

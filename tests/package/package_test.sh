@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree, checks it with lintian,
-# unpacks it into a scratch root and checks what a user and a desktop get from it: the program runs
-# from its installed place, keeps its data in the user's data directory when
-# the program directory is not the user's, and every desktop file passes its
-# validator.
+# unpacks it into a scratch root and checks what a user and a desktop get
+# from it: the program runs from its installed place, keeps its data in the
+# user's data directory when the program directory is not the user's, finds
+# the library's formulas by name from any folder, bash completes them, and
+# every desktop file passes its validator.
 #   package_test.sh CPACK BUILD_DIR
 set -euo pipefail
 cpack=$1
@@ -37,7 +38,7 @@ done
 for file in applications/orvik.desktop metainfo/io.github.orvik.Orvik.metainfo.xml \
     mime/packages/orvik.xml man/man1/orvik.1.gz icons/hicolor/48x48/apps/orvik.png \
     icons/hicolor/128x128/apps/orvik.png icons/hicolor/scalable/apps/orvik.svg \
-    doc/orvik/copyright doc/orvik/changelog.gz; do
+    doc/orvik/copyright doc/orvik/changelog.gz bash-completion/completions/orvik; do
   [ -s "$share/$file" ] || fail "missing usr/share/$file"
 done
 
@@ -46,15 +47,19 @@ done
 home=$work/home
 mkdir -p "$home"
 chmod 755 "$work"
-user_orvik=(env -u ORVIK_HOME -u XDG_DATA_HOME -u DISPLAY -u WAYLAND_DISPLAY HOME="$home"
-  "$root/usr/bin/orvik")
+as_user=(env -u ORVIK_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME -u DISPLAY -u WAYLAND_DISPLAY HOME="$home"
+  PATH="$root/usr/bin:$PATH")
 if [ "$(id -u)" -eq 0 ]; then
   chown 65534:65534 "$home"
-  user_orvik=(setpriv --reuid=65534 --regid=65534 --clear-groups "${user_orvik[@]}")
+  as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups "${as_user[@]}")
 else
   chmod -R a-w "$program_dir"
 fi
+user_orvik=("${as_user[@]}" "$root/usr/bin/orvik")
 orvik() { "${user_orvik[@]}" "$@"; }
+
+version=$(dpkg-deb -f "$deb" Version)
+[ "$(orvik --version | head -n 1)" = "orvik $version" ] || fail "--version does not start with 'orvik $version'"
 
 result=$(orvik --eval "r=(3^2+4^2)^0.5" < /dev/null)
 [ "$result" = 5.000000000000 ] || fail "--eval printed '$result'"
@@ -77,18 +82,24 @@ if [ -d "$program_dir/vekf" ]; then
 fi
 [ "$(ls -R "$program_dir")" = "$before" ] || fail "the program wrote into its program directory"
 
-# A shipped formula from the console, once the program has --formula and
-# ships formulas.
-formula=$(find "$program_dir/vekf" -name '*.tfl' -print -quit 2> /dev/null || true)
-if orvik --help | grep -q -- --formula && [ -n "$formula" ]; then
-  output=$(orvik --formula "$formula" < /dev/null) || fail "--formula $formula failed"
-  [ -n "$output" ] || fail "--formula printed nothing"
-  while IFS= read -r line; do
-    [[ $line == *$'\t'* ]] || fail "--formula line without a tab: $line"
-  done <<< "$output"
-else
-  echo "skipped: --formula (no --formula option or no shipped formula yet)"
-fi
+# The library from the console: every shipped formula listed by its name in
+# the library, and one of them computed by that name from another folder.
+listed=$(orvik --list) || fail "--list failed"
+[ "$(wc -l <<< "$listed")" -eq "$(find "$program_dir/vekf" -name '*.tfl' | wc -l)" ] \
+  || fail "--list does not name every shipped formula"
+gear=齿轮/标准直齿圆柱齿轮几何尺寸.tfl
+grep -q -x "$gear" <<< "$listed" || fail "--list does not name $gear"
+output=$(cd / && orvik --formula "$gear" m=3 z=25 < /dev/null) || fail "--formula $gear failed"
+grep -q -x $'d=m\*z\t=75.000000' <<< "$output" || fail "--formula $gear printed: $output"
+
+# bash completion, as bash calls it for the words typed so far.
+complete_words() {
+  "${as_user[@]}" bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _orvik
+    printf "%s\n" "${COMPREPLY[@]}"' _ "$share/bash-completion/completions/orvik" "$@"
+}
+complete_words orvik --ver | grep -q -x -- --version || fail "bash does not complete --version"
+complete_words orvik --formula 齿轮/标准直 | grep -q -x "$gear" || fail "bash does not complete $gear"
+[ "$(complete_words orvik --radix "" | paste -sd' ')" = "B O D H" ] || fail "bash does not complete --radix"
 
 # What a desktop reads.
 desktop-file-validate "$share/applications/orvik.desktop" || fail "desktop-file-validate"
