@@ -23,6 +23,9 @@ int RunWindow(int argc, char** argv, const orvik::CommandLine& command_line)
 {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Ombrix"));
+    // Docks match the window to the desktop entry by this name (Wayland) or
+    // by the window class, the application name (X11).
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvik"));
     orvik::ApplyProgramStyle(application);
     orvik::InstallQtChineseTranslation();
 
