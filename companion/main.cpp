@@ -20,5 +20,6 @@ int main(int argc, char* argv[])
     if (!path)
         return 0;
     QApplication app(argc, argv);
+    orvik::ApplyVekPrintLook(app);
     return orvik::RunVekPrint(*path);
 }

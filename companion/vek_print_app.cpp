@@ -6,9 +6,15 @@
 #include <QScreen>
 
 #include "companion/main_frame.h"
+#include "platform/own_look.h"
 #include "platform/qt_translation.h"
 
 namespace orvik {
+
+void ApplyVekPrintLook(QApplication& application)
+{
+    UseOwnLook(application, LightPalette(QColor(239, 239, 239), QColor(0, 0, 0)));
+}
 
 int RunVekPrint(const std::string& path)
 {

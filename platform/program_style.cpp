@@ -1,8 +1,8 @@
 #include "platform/program_style.h"
 
 #include <QApplication>
-#include <QPalette>
-#include <QStyleFactory>
+
+#include "platform/own_look.h"
 
 namespace orvik {
 
@@ -28,12 +28,7 @@ QFont FixedPitchFont(int pixels)
 
 void ApplyProgramStyle(QApplication& application)
 {
-    if (QStyle* fusion = QStyleFactory::create(u"Fusion"_s))
-        application.setStyle(fusion);
-    QPalette palette = application.palette();
-    palette.setColor(QPalette::Window, kDialogBackground);
-    palette.setColor(QPalette::WindowText, kDialogText);
-    application.setPalette(palette);
+    UseOwnLook(application, LightPalette(kDialogBackground, kDialogText));
     application.setFont(CjkFont(10));
 }
 

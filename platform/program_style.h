@@ -21,8 +21,8 @@ QFont CjkFont(qreal points);
 // A fixed-pitch font (with Chinese characters where available).
 QFont FixedPitchFont(int pixels);
 
-// Fusion style (it honours the colours on every desktop), the dialog colours
-// and the Chinese font for the whole program.
+// The program's own look whatever the desktop's: Fusion style, a complete
+// light palette with the dialog colours, and the Chinese font.
 void ApplyProgramStyle(QApplication& application);
 
 }  // namespace orvik

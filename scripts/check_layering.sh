@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks that dependencies point one way: calculator, library, records ->
 # platform -> engine; engine without Qt; the print companion with nothing of
-# the calculator (of platform only the toolkit-free and Qt Core text helpers);
-# core folders without a toolkit. Looks at the include lines of every source
+# the calculator (of platform only the toolkit-free and Qt Core text helpers
+# and the programs' own look); core folders without a toolkit. Looks at the include lines of every source
 # file and at the target_link_libraries lines of every CMakeLists.txt.
 # Usage: scripts/check_layering.sh [SOURCE_DIR]   (exit status 1 on a breach)
 set -uo pipefail

@@ -12,7 +12,9 @@
 #include "companion/about_dialog.h"
 #include "companion/main_frame.h"
 #include "companion/page_header_dialog.h"
+#include "companion/vek_print_app.h"
 #include "companion/vek_print_ids.h"
+#include "text_contrast.h"
 
 namespace orvik {
 
@@ -258,6 +260,20 @@ private slots:
             texts << label->text();
         QVERIFY(texts.contains(QStringLiteral("vekPrint 1.0 版")));
         QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("1"))->text(), QStringLiteral("确定"));
+    }
+
+    // Last: it gives the application the program's look.
+    void TextStaysReadableOnADarkDesktop()
+    {
+        UseDarkDesktopPalette();
+        ApplyVekPrintLook(*qApp);
+        CMainFrame frame;
+        QVERIFY(frame.Document().OnOpenDocument(QFile::encodeName(Write("dark", "line 1\r\n\xb5\xda\xb6\xfe\xd0\xd0\r\n")).toStdString()));
+        frame.View().OnInitialUpdate();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        const QStringList poor = PoorlyReadableTexts(frame, 3.0);
+        QVERIFY2(poor.isEmpty(), qPrintable(poor.join(u'\n')));
     }
 };
 
