@@ -2,27 +2,14 @@
 
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstring>
+
+#include "platform/atomic_file.h"
 
 namespace orvik {
 namespace {
 
 constexpr std::size_t kBufferLimit = 64 * 1024;
-
-// 0 when all of `text` was written, else the errno of the failure.
-int WriteAll(int fd, std::string_view text)
-{
-    while (!text.empty()) {
-        const ssize_t written = ::write(fd, text.data(), text.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return written < 0 ? errno : EIO;
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
-}
 
 }  // namespace
 

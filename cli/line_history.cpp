@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
 
 #include "platform/atomic_file.h"
@@ -28,20 +27,6 @@ void MakePrivateDirectories(const fs::path& directory)
         partial /= part;
         ::mkdir(partial.c_str(), 0700);
     }
-}
-
-bool WriteAll(int fd, const std::string& text)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
 }
 
 }  // namespace
@@ -91,7 +76,7 @@ void LineHistory::Append(const std::string& line)
     if (fd < 0)
         return;
     // One write, so lines of sessions side by side never interleave.
-    if (WriteAll(fd, line + '\n'))
+    if (WriteAll(fd, line + '\n') == 0)
         ++lines_in_file_;
     ::close(fd);
 }

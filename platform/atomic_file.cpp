@@ -29,19 +29,6 @@ int CreateTemporary(const std::filesystem::path& target, std::string& name)
     return -1;
 }
 
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
 // The old file's permissions, so that saving does not widen or narrow them.
 bool KeepPermissions(int fd, const std::filesystem::path& target)
 {
@@ -72,6 +59,19 @@ std::optional<std::filesystem::path> FollowLinks(std::filesystem::path path)
 
 }  // namespace
 
+int WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : EIO;
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return 0;
+}
+
 bool WriteFileAtomically(const std::filesystem::path& link_or_target, std::string_view bytes)
 {
     const std::optional<std::filesystem::path> followed = FollowLinks(link_or_target);
@@ -85,7 +85,7 @@ bool WriteFileAtomically(const std::filesystem::path& link_or_target, std::strin
     const int fd = CreateTemporary(target, temporary);
     if (fd < 0)
         return false;
-    const bool written = WriteAll(fd, bytes) && KeepPermissions(fd, target) && fsync(fd) == 0;
+    const bool written = WriteAll(fd, bytes) == 0 && KeepPermissions(fd, target) && fsync(fd) == 0;
     const bool closed = close(fd) == 0;
     if (written && closed && std::rename(temporary.c_str(), target.c_str()) == 0)
         return true;
