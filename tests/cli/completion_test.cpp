@@ -54,15 +54,10 @@ TEST(CompletionTest, WordsAreFunctionsReservedWordsAndTheSessionsVariables)
 
 TEST(CompletionTest, QuitAndExitAloneEndTheSession)
 {
-    const struct {
-        const char* line;
-        bool quits;
-    } cases[] = {
-        {"quit", true}, {"exit", true}, {"  exit\t", true}, {"quit()", false},
-        {"exit=1", false}, {"Quit", false}, {"", false}, {"quit exit", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsQuitCommand(c.line), c.quits) << c.line;
+    for (const char* line : {"quit", "exit", "  exit\t"})
+        EXPECT_TRUE(IsQuitCommand(line)) << line;
+    for (const char* line : {"quit()", "exit=1", "Quit", "", "quit exit"})
+        EXPECT_FALSE(IsQuitCommand(line)) << line;
 }
 
 }  // namespace
