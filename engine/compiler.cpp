@@ -67,6 +67,8 @@ struct Engine::Scan {
     bool called = false;             // "(" directly after the operand text
     bool value_known = false;        // x++, x-- or a negation gave the value
     double known_value = 0;
+    int16_t known_variable = -1;     // x++ and x--: x
+    int8_t known_step = 0;
 
     // The operand text begins at `at`: "(" there opens parentheses, a digit
     // or "." begins a number.
@@ -91,9 +93,16 @@ std::string Engine::StatementMessage(std::string_view ending) const
     return StatementMessage(std::string_view(source_, source_length_), ending);
 }
 
+void Engine::ShowCompileMessage(std::string_view message)
+{
+    if (compile_record_)
+        compile_record_->messages.push_back({std::string(message), false});
+    host_.ShowMessage(message);
+}
+
 int Engine::Refuse(const std::string& message)
 {
-    host_.ShowMessage(message);
+    ShowCompileMessage(message);
     return Fail();
 }
 
@@ -107,6 +116,8 @@ bool Engine::RefuseScan(const std::string& message)
 // one message a command says so.
 void Engine::ReportFull()
 {
+    if (compile_record_)
+        compile_record_->messages.push_back({std::string(), true});
     if (full_reported_)
         return;
     full_reported_ = true;
@@ -205,11 +216,16 @@ bool Engine::ScanCompoundAssignment(Scan& scan, ScanOutput& out)
 }
 
 // x++ and x--: the operand is the variable's value before the change.
-void Engine::ScanIncrement(Scan& scan, VariableEntry& variable, char sign)
+void Engine::ScanIncrement(Scan& scan, int index, char sign)
 {
+    VariableEntry& variable = variables_[index];
     scan.value_known = true;
     scan.known_value = variable.value;
-    variable.value += sign == '+' ? 1 : -1;
+    scan.known_variable = static_cast<int16_t>(index);
+    scan.known_step = sign == '+' ? 1 : -1;
+    variable.value += scan.known_step;
+    if (compile_record_)
+        compile_record_->steps.push_back({scan.known_variable, scan.known_step});
     scan.position += 2;
 }
 
@@ -233,7 +249,7 @@ bool Engine::ScanPlusMinus(Scan& scan, ScanOutput& out)
         // x++ writes x: like an assignment, it reaches only the scope.
         const int index = variables_.FindInScope(std::string_view(token_text_, token_text_length_));
         if (index >= 0) {
-            ScanIncrement(scan, variables_[index], c);
+            ScanIncrement(scan, index, c);
             return true;
         }
     }
@@ -372,6 +388,8 @@ int Engine::NextToken(ScanOutput& out)
     Scan scan;
     scan.Begin(statement_, scan_position_);
     out.code = -1;
+    out.variable = -1;
+    out.step = 0;
     while (!scan.done && scan.position < statement_length_) {
         if (!ScanCharacter(scan, out))
             return scan::kError;
@@ -404,6 +422,8 @@ int Engine::ClassifyOperand(Scan& scan, ScanOutput& out)
         if (out.code == op::kAssign)
             return Refuse(StatementMessage(messages::kMisplacedAssignment));
         out.value = scan.value_known ? scan.known_value : ParseNumberLiteral(text);
+        out.variable = scan.known_variable;
+        out.step = scan.known_step;
         return EndOfOperand(scan);
     }
     return ResolveName(scan, out, text);
@@ -422,7 +442,7 @@ int Engine::ResolveName(Scan& scan, ScanOutput& out, std::string_view name)
             out.value = index;
             return scan::kTarget;
         }
-        out.value = variables_[index].value;
+        ReadVariable(out, index);
         return EndOfOperand(scan);
     }
     if (const OperatorCode code = FindOperator(name); code >= 0) {
@@ -448,23 +468,31 @@ int Engine::CreateVariable(Scan& scan, ScanOutput& out, std::string_view name)
         return Fail();
     }
     if (out.code == op::kAssign) {
-        const int index = variables_.Append(name, 0, origin::kAssigned);
+        const int index = variables_.AppendCreated(name, 0, origin::kAssigned);
+        creation_values_[index] = 0;
         if (variables_.Full())
             ReportFull();
         out.value = index;
         return scan::kTarget;
     }
+    int index = 0;
     if (name == kPi) {
-        variables_.Append(name, constants::kPi, origin::kBuiltIn);
-        out.value = constants::kPi;
-        return EndOfOperand(scan);
+        index = variables_.AppendCreated(name, constants::kPi, origin::kBuiltIn);
+    } else {
+        index = variables_.AppendCreated(name, 0, origin::kInput);
+        std::string entry = "0";
+        if (host_.PromptValue(name, entry))
+            variables_[index].value = ParseDecimalPrefix(entry);
     }
-    const int index = variables_.Append(name, 0, origin::kInput);
-    std::string entry = "0";
-    if (host_.PromptValue(name, entry))
-        variables_[index].value = ParseDecimalPrefix(entry);
-    out.value = variables_[index].value;
+    creation_values_[index] = variables_[index].value;
+    ReadVariable(out, index);
     return EndOfOperand(scan);
+}
+
+void Engine::ReadVariable(ScanOutput& out, int index) const
+{
+    out.value = variables_[index].value;
+    out.variable = static_cast<int16_t>(index);
 }
 
 // --- The precedence loop ---------------------------------------------------
@@ -477,13 +505,16 @@ bool Engine::WriteToken(Token token)
     return true;
 }
 
-bool Engine::WriteOperand(double value) { return WriteToken({0, value, 0}); }
+bool Engine::WriteOperand(const ScanOutput& out)
+{
+    return WriteToken({out.value, 0, out.variable, out.step, 0});
+}
 
 bool Engine::WriteOperator(OperatorCode code)
 {
     if (code < 0 || code >= kOperatorCount)
         return RefuseScan(StatementMessage(messages::kMissingOperator));
-    return WriteToken({code, 0, 1});
+    return WriteToken({0, code, -1, 0, 1});
 }
 
 bool Engine::PushOperator(PendingOperator pending)
@@ -518,7 +549,7 @@ int Engine::CheckParentheses()
     std::string ending(depth_ > 0 ? messages::kMissingClose : messages::kMissingOpen);
     const size_t at = ending.find("%d");
     ending.replace(at, 2, std::to_string(depth_ > 0 ? depth_ : -depth_));
-    host_.ShowMessage(StatementMessage(ending));
+    ShowCompileMessage(StatementMessage(ending));
     return 2;
 }
 
@@ -538,7 +569,7 @@ int Engine::CompileStatement()
         return Fail();
     if (kind > scan::kKeywordBase)
         return Refuse(StatementMessage(messages::kKeyword));
-    if (kind != scan::kFunction && !WriteOperand(out.value))
+    if (kind != scan::kFunction && !WriteOperand(out))
         return scan::kError;
     if (kind == scan::kLastOperand)
         return CheckParentheses();
@@ -551,7 +582,7 @@ int Engine::CompileStatement()
             return Refuse(StatementMessage(messages::kKeyword));
         if (kind == scan::kTarget)
             return Refuse(StatementMessage(messages::kMisplacedAssignment));
-        if (kind != scan::kFunction && !WriteOperand(out.value))
+        if (kind != scan::kFunction && !WriteOperand(out))
             return scan::kError;
         if (kind == scan::kLastOperand)
             return WriteOperators(pending, INT32_MIN) ? CheckParentheses() : scan::kError;

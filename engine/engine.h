@@ -2,11 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/engine_host.h"
 #include "engine/operator_table.h"
+#include "engine/replay_program.h"
 #include "engine/variable_table.h"
 
 namespace orvik {
@@ -14,9 +17,13 @@ namespace orvik {
 enum class AngleMode : uint8_t { Degrees = 0, Radians = 1 };
 
 // One entry of a compiled statement: an operand value or an operator code.
+// An operand read from a variable names it, so that the statement can be
+// evaluated again with the variable's value then (compiled_text.h).
 struct Token {
-    OperatorCode code;
     double value;
+    OperatorCode code;
+    int16_t variable;  // the variable read, -1 for a number or a target's index
+    int8_t step;       // x++ +1, x-- -1: the change made after reading
     uint8_t is_operator;
 };
 
@@ -25,6 +32,8 @@ struct ScanOutput {
     OperatorCode code = -1;
     double value = 0;
     int32_t priority = 0;
+    int16_t variable = -1;
+    int8_t step = 0;
 };
 
 // Kinds NextToken returns.
@@ -43,6 +52,10 @@ inline constexpr std::array<std::string_view, 4> kReservedWords = {"if", "else",
 // Removes blanks, tabs and carriage returns in place and cuts the text at the
 // first "//".
 void StripBlanks(std::string& text);
+
+// The first statement of a stripped text, taken off `rest` with its
+// separator: statements end at ";" or at a line feed, whichever comes first.
+std::string_view NextStatement(std::string_view& rest);
 
 // The expression engine: compiles statements into postfix programs and runs
 // them. All working storage is fixed-size members; an evaluation allocates
@@ -102,6 +115,8 @@ public:
     AngleMode CurrentAngleMode() const { return angle_mode_; }
 
 private:
+    friend class CompiledText;
+
     struct PendingOperator {
         OperatorCode code;
         int32_t priority;
@@ -114,12 +129,13 @@ private:
     bool ScanCloseParenthesis(Scan& scan);
     bool ScanPlusMinus(Scan& scan, ScanOutput& out);
     bool ScanSigns(Scan& scan, ScanOutput& out);
-    void ScanIncrement(Scan& scan, VariableEntry& variable, char sign);
+    void ScanIncrement(Scan& scan, int index, char sign);
     bool ScanCompoundAssignment(Scan& scan, ScanOutput& out);
     bool ScanOtherCharacter(Scan& scan, ScanOutput& out);
     bool SetOperator(Scan& scan, ScanOutput& out, OperatorCode code, int32_t priority,
                      int32_t length = 1);
     bool TakeText(Scan& scan, int32_t end);
+    void ReadVariable(ScanOutput& out, int index) const;
     bool AppendToStatement(char c);
     int ClassifyOperand(Scan& scan, ScanOutput& out);
     int ResolveName(Scan& scan, ScanOutput& out, std::string_view name);
@@ -128,13 +144,15 @@ private:
 
     // Precedence loop (compiler.cpp).
     bool WriteToken(Token token);
-    bool WriteOperand(double value);
+    bool WriteOperand(const ScanOutput& out);
     bool WriteOperator(OperatorCode code);
     bool PushOperator(PendingOperator pending);
     bool WriteOperators(PendingOperator pending, int32_t priority);
     int32_t TotalPriority(int32_t own) const;
     int CheckParentheses();
 
+    // Every message of a compilation goes through here.
+    void ShowCompileMessage(std::string_view message);
     // Refusals: show the message, leave an empty program.
     int Refuse(const std::string& message);
     bool RefuseScan(const std::string& message);
@@ -150,8 +168,29 @@ private:
     double Pop();
     double Apply1(OperatorCode code, double x);
     double Apply2(OperatorCode code, double x, double y);
+    // "=": y into the variable at trunc32(x) when it is below `count`.
+    double Assign(double x, double y, int32_t count);
+    int32_t AssignLimit(OperatorCode limit) const;
+    void ShowMissingOperand(std::string_view statement);
     double ToRadians(double v) const;
     double FromRadians(double r) const;
+
+    // Statements evaluated again (binder.cpp, compiled_text.cpp): the last
+    // compiled program bound to the variables it read, and run.
+    // `table_count`: the count after the compilation; `assign_limit`: what
+    // "=" to a computed index checks it against (see kLiveCount);
+    // `recreated`: the variables to give their creation values first;
+    // `refused_steps`: the x++ of a refused compilation, whose program is
+    // empty.
+    struct BindContext {
+        int32_t table_count;
+        OperatorCode assign_limit;
+        std::span<const Creation> recreated;
+        std::span<const CompileStep> refused_steps;
+    };
+    ReplayProgram Bind(std::span<const Token> program, const BindContext& context);
+    // `statement` is what kMissingOperand quotes.
+    double Run(const ReplayInstruction* code, std::string_view statement);
 
     double EvaluateStatement(std::string_view statement);
 
@@ -183,6 +222,12 @@ private:
     bool last_refused_ = false;
     int32_t open_commands_ = 0;
     bool full_reported_ = false;  // in the commands open now
+
+    // What a compilation did that evaluating its program does not: the
+    // messages it showed and its x++ (only while there is a record), and
+    // the value each variable it created was created with.
+    CompileRecord* compile_record_ = nullptr;
+    double creation_values_[VariableTable::kCapacity] = {};
 };
 
 }  // namespace orvik

@@ -113,12 +113,7 @@ double Engine::Apply2(OperatorCode code, double x, double y)
     case op::kRemainder: return Remainder(x, y);
     case op::kPower:
     case op::kPow: return std::pow(x, y);
-    case op::kAssign: {
-        const int32_t index = Trunc32(x);
-        if (index >= 0 && index < variables_.Count())
-            variables_[index].value = y;
-        return y;
-    }
+    case op::kAssign: return Assign(x, y, variables_.Count());
     case op::kEqual: return Truth(std::fabs(x - y) <= constants::kEqualityTolerance);
     case op::kGreater: return Truth(x > y);
     case op::kLess: return Truth(x < y);
@@ -143,6 +138,24 @@ double Engine::Apply2(OperatorCode code, double x, double y)
     }
 }
 
+double Engine::Assign(double x, double y, int32_t count)
+{
+    const int32_t index = Trunc32(x);
+    if (index >= 0 && index < count)
+        variables_[index].value = y;
+    return y;
+}
+
+int32_t Engine::AssignLimit(OperatorCode limit) const
+{
+    return limit == kLiveCount ? variables_.Count() : limit;
+}
+
+void Engine::ShowMissingOperand(std::string_view statement)
+{
+    host_.ShowMessage(StatementMessage(statement, messages::kMissingOperand));
+}
+
 double Engine::EvaluateProgram()
 {
     top_ = 0;
@@ -154,7 +167,7 @@ double Engine::EvaluateProgram()
         }
         const int arity = OperatorArity(token.code);
         if (top_ < arity) {  // a malformed statement never reads an empty stack
-            host_.ShowMessage(StatementMessage(messages::kMissingOperand));
+            ShowMissingOperand(std::string_view(source_, source_length_));
             return 0;
         }
         if (arity == 2) {
@@ -166,6 +179,50 @@ double Engine::EvaluateProgram()
         }
     }
     return Pop();
+}
+
+// The loop that evaluates statements again: every operand an address and
+// every intermediate result a cell of its own (Bind), so nothing is checked
+// per step. Flattened: the operators' code is inlined.
+[[gnu::flatten]] double Engine::Run(const ReplayInstruction* in, std::string_view statement)
+{
+    for (;; ++in) {
+        switch (in->step) {
+        case ReplayStep::kCopy:
+            *in->result = *in->x;
+            break;
+        case ReplayStep::kStep:
+            *in->result = *in->x;
+            *in->x += in->code;
+            break;
+        case ReplayStep::kAdd:
+            *in->result = Apply2(op::kAdd, *in->x, *in->y);
+            break;
+        case ReplayStep::kSubtract:
+            *in->result = Apply2(op::kSubtract, *in->x, *in->y);
+            break;
+        case ReplayStep::kMultiply:
+            *in->result = Apply2(op::kMultiply, *in->x, *in->y);
+            break;
+        case ReplayStep::kDivide:
+            *in->result = Apply2(op::kDivide, *in->x, *in->y);
+            break;
+        case ReplayStep::kUnary:
+            *in->result = Apply1(in->code, *in->x);
+            break;
+        case ReplayStep::kBinary:
+            *in->result = Apply2(in->code, *in->x, *in->y);
+            break;
+        case ReplayStep::kAssign:
+            *in->result = Assign(*in->x, *in->y, AssignLimit(in->code));
+            break;
+        case ReplayStep::kMissingOperand:
+            ShowMissingOperand(statement);
+            return 0;
+        case ReplayStep::kEnd:
+            return *in->x;
+        }
+    }
 }
 
 }  // namespace orvik

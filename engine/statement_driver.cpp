@@ -28,11 +28,21 @@ void StripBlanks(std::string& text)
     text.resize(kept);
 }
 
+std::string_view NextStatement(std::string_view& rest)
+{
+    // find_first_of would call out once per byte.
+    const size_t end = std::find_if(rest.begin(), rest.end(), [](char c) { return c == ';' || c == '\n'; })
+                       - rest.begin();
+    const std::string_view statement = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    return statement;
+}
+
 bool Engine::LoadStatement(std::string_view statement)
 {
     last_refused_ = statement.size() > static_cast<size_t>(kStatementMax);
     if (last_refused_) {
-        host_.ShowMessage(StatementMessage(statement, messages::kStatementTooLong));
+        ShowCompileMessage(StatementMessage(statement, messages::kStatementTooLong));
         return false;
     }
     std::memcpy(statement_, statement.data(), statement.size());
@@ -60,16 +70,9 @@ double Engine::EvaluateText(std::string& text)
     double result = 0;
     std::string_view rest = text;
     while (!rest.empty()) {
-        // Statements end at ";" or at a line feed, whichever comes first.
-        // find_first_of would call out once per byte.
-        const size_t end = std::find_if(rest.begin(), rest.end(), [](char c) { return c == ';' || c == '\n'; })
-                           - rest.begin();
-        const std::string_view statement = rest.substr(0, end);
+        const std::string_view statement = NextStatement(rest);
         if (!statement.empty())
             result = EvaluateStatement(statement);
-        if (end == rest.size())
-            break;
-        rest.remove_prefix(end + 1);
     }
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace orvik {
 
@@ -45,7 +46,35 @@ int VariableTable::FindInScope(std::string_view name) const
     return Find(name, std::clamp(scope_, 0, count_), count_);
 }
 
+VariableTable& VariableTable::operator=(const VariableTable& other)
+{
+    std::copy(std::begin(other.entries_), std::end(other.entries_), entries_);
+    count_ = other.count_;
+    scope_ = other.scope_;
+    Changed();
+    return *this;
+}
+
 int VariableTable::Append(std::string_view name, double value, char entry_origin)
+{
+    const int index = AppendEntry(name, value, entry_origin);
+    if (index >= 0)
+        Changed();
+    return index;
+}
+
+int VariableTable::AppendCreated(std::string_view name, double value, char entry_origin)
+{
+    const bool elsewhere = Find(name, 0, count_) >= 0;
+    const int index = AppendEntry(name, value, entry_origin);
+    if (index >= 0 && elsewhere) {
+        Changed();
+        ++creation_changes_;
+    }
+    return index;
+}
+
+int VariableTable::AppendEntry(std::string_view name, double value, char entry_origin)
 {
     if (Full() || name.size() > static_cast<size_t>(kNameMax))
         return -1;

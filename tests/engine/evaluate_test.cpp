@@ -5,23 +5,28 @@
 
 #include "engine/engine.h"
 #include "fake_host.h"
+#include "statement_cases.h"
 
 namespace orvik {
 namespace {
 
 using testing::FakeHost;
-
-struct Case {
-    const char* text;
-    double expected;
-};
+using testing::MessageCase;
+using testing::ValueCase;
+using testing::kDriverCases;
+using testing::kIncrementCases;
+using testing::kMessageCases;
+using testing::kNegationCases;
+using testing::kNumberLiteralCases;
+using testing::kOperatorCases;
+using testing::kSignRunCases;
 
 class EngineTest : public ::testing::Test {
 protected:
     template <size_t N>
-    void ExpectCases(const Case (&cases)[N])
+    void ExpectCases(const ValueCase (&cases)[N])
     {
-        for (const Case& c : cases)
+        for (const ValueCase& c : cases)
             EXPECT_DOUBLE_EQ(Eval(c.text), c.expected) << c.text;
     }
 
@@ -39,37 +44,13 @@ protected:
 
 TEST_F(EngineTest, OperatorsAndPriorities)
 {
-    const Case cases[] = {
-        {"1+2*3", 7}, {"(1+2)*3", 9}, {"2^3^2", 64}, {"8/2/2", 2}, {"10-4-3", 3},
-        {"-3+1", -2}, {"-2^2", -4}, {"(-2)^2", 4}, {"((2+3))*((4))", 20},
-        {"7%3", 1}, {"-7%3", -1}, {"7.9%3.9", 1},
-        {"5>=5", 1}, {"5>5", 0}, {"5<=5", 1}, {"5<4", 0}, {"0.1+0.2==0.3", 1}, {"1==1.0000002", 0},
-        {"1&&0.5", 0}, {"1|0", 1}, {"1&1", 1}, {"0||0", 0}, {"2>1&&3>2", 1},
-        {"log(2,8)", 3}, {"_max(3,3)", 3}, {"_min(3,3)", 3}, {"_max(-1,-2)", -1},
-        {"or(5,3)", 7}, {"and(5,3)", 1}, {"xor(5,3)", 6}, {"neg(0)", -1}, {"neg(5)", -6},
-        {"or(-1,0)", -1}, {"and(4294967295,1)", 1},
-        {"int(-2.7)", -2}, {"int(2.7)", 2}, {"int(3000000000)", -1294967296}, {"int(4294967301)", 5},
-        {"!(5)", 120}, {"!(0)", 1}, {"!(-3)", 1}, {"!(5.9)", 120},
-        {"_P(5,2)", 20}, {"_C(5,2)", 10}, {"_P(5,1)", 5}, {"_C(5,5)", 1},
-        {"_P(5,0)", 1}, {"_C(5,-2)", 1}, {"_P(3,5)", 0}, {"_P(-2,3)", -24},
-        {"dtor(180)", 180 * 0.01745329251994}, {"rtod(1)", 57.29577951308232},
-        {"abs(-4)", 4}, {"sqrt(16)", 4}, {"lg(1000)", 3}, {"ln(1)", 0}, {"exp(0)", 1},
-        {"pow(2,10)", 1024}, {"sinh(0)", 0}, {"cosh(0)", 1}, {"tanh(0)", 0},
-        {"[(5)", 5}, {"_hls(6)", 6}, {"sin()", std::sin(0.01745329251994)},
-        {"2*sin(30)+1", 2 * std::sin(30 * 0.01745329251994) + 1},
-        {"sin(cos(0)*90)", 1}, {"2^sin(90)", 2}, {"sqrt(9)^2", 9},
-    };
-    ExpectCases(cases);
+    ExpectCases(kOperatorCases);
     EXPECT_TRUE(host_.messages.empty()) << host_.messages.front();
 }
 
 TEST_F(EngineTest, MinusAfterAnotherOperatorNegatesTheOperand)
 {
-    const Case cases[] = {
-        {"3*-2", -6}, {"2^-1", 0.5}, {"1+-2", -1}, {"6/-3", -2}, {"1--1", 2},
-        {"3*-2^2", -12}, {"2*-(1+2)", -6}, {"2*-sin(90)", -2}, {"5>-1", 1}, {"-7%-3", -1},
-    };
-    ExpectCases(cases);
+    ExpectCases(kNegationCases);
     EXPECT_EQ(Eval("x=-5"), -5);
     EXPECT_EQ(Value("x"), -5);
     EXPECT_EQ(Eval("y=-2^2"), -4);
@@ -79,35 +60,17 @@ TEST_F(EngineTest, MinusAfterAnotherOperatorNegatesTheOperand)
 TEST_F(EngineTest, RunsOfSignsAreABinaryOperatorThenNegations)
 {
     Eval("x=5;y=2");
-    const Case cases[] = {
-        {"1++1", 2}, {"1++2", 3}, {"1++x", 6}, {"1---1", 0}, {"3---2", 1}, {"100^--.5+1", 11},
-        {"2+-+-3", 5}, {"1-+-+2", 3}, {"2*--3", 6}, {"2*-+-3", 6}, {"2*---3", -6}, {"6/-+-+3", 2},
-        {"2^-+-1", 2}, {"2^--1", 2}, {"2^---1", 0.5}, {"1+-2^2", -3}, {"1--2^2", 5},
-        {"(--2)", 2}, {"(-+-+2)", 2}, {"(---2)^2", 4}, {"---2^2", -4}, {"+2", 2}, {"(+2)", 2},
-        {"-+2", -2}, {"--(1+2)*2", 6}, {"-(1+2)*-3", 9}, {"5>--1", 1}, {"_max(-1,--2)", 2},
-        {"x+-y", 3}, {"x-+-y", 7}, {"x+-+-y", 7}, {"x*--y", 10}, {"x/-+y", -2.5}, {"x^-+-y", 25},
-        {"-x", -5}, {"--x", 5}, {"+-x", -5}, {"(-x)^y", 25}, {"-x^y", -25}, {"y^-x*4", 0.125},
-    };
-    ExpectCases(cases);
+    ExpectCases(kSignRunCases);
     EXPECT_TRUE(host_.messages.empty()) << host_.messages.front();
     // A doubled sign right after a variable stays its post-increment, once.
-    const Case increments[] = {{"x---y", 3}, {"x", 4}, {"x++++y", 6}, {"1++y++", 3}, {"x*y", 15}};
-    ExpectCases(increments);
+    ExpectCases(kIncrementCases);
     EXPECT_EQ(Eval("x++=9"), 0);  // x's old value is no place to assign to
     EXPECT_EQ(host_.messages, std::vector<std::string>{"计算式[x++=9]中只能在开头给一个变量赋值"});
 }
 
 TEST_F(EngineTest, NumberLiterals)
 {
-    const Case cases[] = {
-        {"0x1F", 31}, {"0XfF", 255}, {"0xFFFFFFFF", 4294967295.0},
-        {"0xFFFFFFFFF", 68719476735.0}, {"0x100000000", 4294967296.0},
-        {"0b101", 5}, {"0B0", 0}, {"0b102", 4}, {"0o17", 15}, {"0O7", 7},
-        {"30\xA1\xE3" "30\xA1\xE4", 30.5}, {"10'30", 10.5}, {"10'30'36", 10.51},
-        {"1\xA1\xE3" "0\xA1\xE4" "0\xA1\xE5" "5", 1.000138888888889},
-        {".5", 0.5}, {"5.", 5}, {"2.5*2", 5}, {"0x10+1", 17},
-    };
-    ExpectCases(cases);
+    ExpectCases(kNumberLiteralCases);
     engine_->SetAngleMode(AngleMode::Radians);
     EXPECT_DOUBLE_EQ(Eval("30\xA1\xE3" "30\xA1\xE4"), 30.5);
 }
@@ -148,12 +111,7 @@ TEST_F(EngineTest, IeeeResultsAreNotErrors)
 
 TEST_F(EngineTest, StatementDriver)
 {
-    const Case cases[] = {
-        {"", 0}, {"  \t ", 0}, {"a=2;b=a*3;b+1", 7}, {"a=2\nb=3\na*b", 6}, {"1;;2", 2}, {"5;", 5},
-        {"1+1//comment", 2}, {"1 2+3", 15}, {"1\t2\r+3", 15}, {"if(3>2)", 1}, {"if(1>2)", 0},
-        {"q=1\nr=2;q+r", 3}, {"a=1//x\nb=2", 1},
-    };
-    ExpectCases(cases);
+    ExpectCases(kDriverCases);
     EXPECT_TRUE(host_.messages.empty());
     Eval("a=2;b=a*3;b+1");
     EXPECT_EQ(Value("a"), 2);
@@ -244,41 +202,9 @@ TEST_F(EngineTest, UnknownNameIsAskedOnce)
     EXPECT_EQ(host_.prompts.back(), "e5");
 }
 
-struct MessageCase {
-    const char* text;
-    double expected;
-    const char* message;
-};
-
 TEST_F(EngineTest, MalformedStatementsShowOneMessageAndYieldZero)
 {
-    const MessageCase cases[] = {
-        {"=5", 0, "=前必须的变量名"},
-        {"(1+2", 3, "计算式[(1+2]中少了1个')'号"},
-        {"1+2)", 3, "计算式[1+2)]中少了1个'('号"},
-        {"((1+2)*3", 9, "计算式[((1+2)*3]中少了1个')'号"},
-        {"5*", 0, "计算式[5*]中缺少运算数"},
-        {"+=5", 0, "计算式[+=5]中缺少运算数"},
-        {"sin", 0, "计算式[sin]中缺少运算数"},
-        {"sin+1", 0, "计算式[sin+1]中缺少运算数"},
-        {"(1)(2)", 0, "计算式[(1)(2)]中缺少运算符"},
-        {"2(3)", 0, "计算式[2(3)]中缺少运算符"},
-        {"(2)3", 0, "计算式[(2)3]中缺少运算符"},
-        {"a=b=1", 0, "计算式[a=b=1]中只能在开头给一个变量赋值"},
-        {"1+c+=2", 0, "计算式[1+c+=2]中只能在开头给一个变量赋值"},
-        {"2=3", 0, "计算式[2=3]中只能在开头给一个变量赋值"},
-        {"sine(30)", 0, "计算式[sine(30)]中有不认识的函数名"},
-        {"else", 0, "计算式[else]中的else、endif、fcys只能用于公式文件,不能计算"},
-        {"endif", 0, "计算式[endif]中的else、endif、fcys只能用于公式文件,不能计算"},
-        {"fcys", 0, "计算式[fcys]中的else、endif、fcys只能用于公式文件,不能计算"},
-        {"1+else", 0, "计算式[1+else]中的else、endif、fcys只能用于公式文件,不能计算"},
-        {"x=", 0, "计算式[x=]中缺少运算数"},
-        {"()", 0, "计算式[()]中缺少运算数"},
-        {"-", 0, "计算式[-]中缺少运算数"},
-        {"5*-", 0, "计算式[5*-]中缺少运算数"},
-        {"2*-*3", 0, "计算式[2*-*3]中缺少运算数"},
-    };
-    for (const MessageCase& c : cases) {
+    for (const MessageCase& c : kMessageCases) {
         host_.messages.clear();
         EXPECT_DOUBLE_EQ(Eval(c.text), c.expected) << c.text;
         ASSERT_EQ(host_.messages.size(), 1u) << c.text;
@@ -413,7 +339,7 @@ TEST_F(EngineTest, TheScopeShadowsTheEntriesBeforeIt)
     Eval("m=99;n=5;k=1");
     table.SetScope(table.Count());
     table.Append("m", 2, origin::kInput);
-    const Case cases[] = {
+    const ValueCase cases[] = {
         {"m*10", 20},  // the scope's m
         {"q=n+1", 6},  // no n in the scope: the one before it
         {"n=n+1", 1},  // a new n in the scope, 0 before it is assigned, as without the old one

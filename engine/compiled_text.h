@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/engine.h"
+
+namespace orvik {
+
+// A text of statements compiled once and evaluated many times: each
+// Evaluate gives exactly what EvaluateText on the same text would give at
+// that moment, with the same values, the same changes to the table and the
+// same messages and prompts, but after the first evaluation without
+// compiling again. Allocates only while it compiles.
+//
+// A compiled statement refers to its variables by their index and reads
+// their values when it is evaluated. It is compiled again when the table's
+// generation has changed (cleared, cut back, entries replaced or appended
+// from outside), and whenever its compilation did something that
+// evaluating cannot repeat (see Creations); numbers worked out beforehand
+// with the angle mode are worked out again when the mode has changed.
+class CompiledText {
+public:
+    // What evaluating again assumes about the variables that compiling a
+    // statement created (an assignment's new target, an unknown name whose
+    // value was asked for, π).
+    enum class Creations {
+        // They stay, as after EvaluateText: the statement is compiled again
+        // and then finds them.
+        kKept,
+        // The caller gives the variables that existed before the first
+        // evaluation back their values before each evaluation, and changes
+        // nothing else in the table: the statement then evaluates as if
+        // the table had been cut back to those variables and the statement
+        // compiled anew, which creates its variables again with the values
+        // they were created with (the answer to a value prompt is the one
+        // given the first time; it is not asked again).
+        kRecreated,
+    };
+
+    // `engine` must outlive this object. The text is taken as EvaluateText
+    // takes it: blanks and comments stripped, statements separated by ";"
+    // or line feeds.
+    CompiledText(Engine& engine, std::string_view text, Creations creations = Creations::kKept);
+
+    // The value of the last statement, 0 when there is none.
+    double Evaluate();
+
+    // How many statements evaluated from their bound program in the last
+    // Evaluate, without compiling: for tests and benchmarks.
+    int ReplayedCount() const { return replayed_; }
+
+private:
+    struct Statement {
+        std::string text;
+        bool bound = false;
+        uint32_t generation = 0;  // Generation() when compiled
+        int32_t table_count = 0;  // the table's count after compiling
+        AngleMode angle_mode = AngleMode::Degrees;
+        bool refused = false;
+        std::vector<Token> tokens;  // the program as compiled, for binding again
+        CompileRecord record;
+        std::vector<Creation> creations;
+        ReplayProgram program;
+    };
+
+    double Evaluate(Statement& statement);
+    double Compile(Statement& statement);
+    void Bind(Statement& statement);
+    // Every statement's program in one, when each has one and shows no
+    // message.
+    void Join();
+    bool JoinedIsValid() const;
+    // The table's generation that tells whether the compiled statements
+    // still hold: in kRecreated, the statements' own creations are expected.
+    uint32_t Generation() const;
+
+    Engine& engine_;
+    Creations creations_;
+    std::vector<Statement> statements_;
+    std::vector<ReplayInstruction> joined_;
+    uint32_t joined_generation_ = 0;
+    AngleMode joined_angle_mode_ = AngleMode::Degrees;
+    bool joined_angle_dependent_ = false;
+    double zero_ = 0;  // the value of a text without statements
+    int replayed_ = 0;
+};
+
+}  // namespace orvik
