@@ -58,8 +58,8 @@ void CompiledText::Join()
         joined_.insert(joined_.end(), code.begin(), code.end() - 1);
         joined_angle_dependent_ = joined_angle_dependent_ || statement.program.angle_dependent;
     }
-    joined_.push_back(statements_.empty() ? ReplayInstruction{ReplayStep::kEnd, 0, &zero_, nullptr, nullptr}
-                                          : statements_.back().program.code.back());
+    if (!statements_.empty())
+        joined_.push_back(statements_.back().program.code.back());
     joined_generation_ = Generation();
     joined_angle_mode_ = engine_.CurrentAngleMode();
 }

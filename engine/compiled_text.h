@@ -44,6 +44,10 @@ public:
     // takes it: blanks and comments stripped, statements separated by ";"
     // or line feeds.
     CompiledText(Engine& engine, std::string_view text, Creations creations = Creations::kKept);
+    // Its programs point into its own cells and into the engine's table.
+    CompiledText(CompiledText&&) = default;
+    CompiledText(const CompiledText&) = delete;
+    CompiledText& operator=(const CompiledText&) = delete;
 
     // The value of the last statement, 0 when there is none.
     double Evaluate();
@@ -84,7 +88,6 @@ private:
     uint32_t joined_generation_ = 0;
     AngleMode joined_angle_mode_ = AngleMode::Degrees;
     bool joined_angle_dependent_ = false;
-    double zero_ = 0;  // the value of a text without statements
     int replayed_ = 0;
 };
 

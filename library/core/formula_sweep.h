@@ -43,11 +43,10 @@ struct SweepResult {
 
 // Computes the sheet's statements once per point, as computing the sheet
 // does with the point's value in the varied input's cell and every other
-// cell as it shows: on a copy of the engine's table in an engine of its
-// own, so the table the user sees keeps every entry and value. A name
-// that is not yet a variable is asked of `host` once, for the first point
-// that meets it, and its answer serves every point. The first message of
-// the engine stops the sweep at the point it arose at.
+// cell as it shows, by a CompiledFormula: the table the user sees keeps
+// every entry and value, a name that is not yet a variable is asked of
+// `host` once and its answer serves every point. The first message of the
+// engine stops the sweep at the point it arose at.
 SweepResult RunSweep(const FormulaSheet& sheet, const SweepPlan& plan, EngineHost& host);
 
 // The engine's message after a line that says at which point the sweep

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine.h"
+#include "library/core/compiled_formula.h"
 #include "library/core/formula_sheet.h"
 #include "library/core/formula_sweep.h"
 #include "library/core/sweep_points.h"
@@ -205,6 +206,32 @@ TEST_F(FormulaSweepTest, AnEngineMessageStopsTheSweepAtItsPoint)
     EXPECT_EQ(SweepStopMessage(result),
               "参数扫描在第3点(m=3.000000)停止:\n用于求渐开线反函数的值小于0，\n"
               "可能是给定参数不合理造成的或公式有不完善的地方");
+}
+
+TEST_F(FormulaSweepTest, ACompiledFormulaStartsEachEvaluationAfreshAndGoesOnAfterAMessage)
+{
+    Open("d=m*z\r\nn=n+1\r\nr=ainv(2-m)\r\nk=q*2\r\n");
+    host_.answers = {"3"};
+    CompiledFormula formula(*sheet_, host_);
+    EXPECT_EQ(formula.Input(1), 20);
+    const struct {
+        double m;
+        bool computed;
+        double d, n, k;
+    } cases[] = {{1, true, 20, 1, 6}, {3, false, 60, 1, NAN}, {1.5, true, 30, 1, 6}};
+    for (const auto& c : cases) {
+        formula.SetInput(0, c.m);
+        EXPECT_EQ(formula.Evaluate(), c.computed) << c.m;
+        EXPECT_EQ(formula.Message().empty(), c.computed) << c.m;
+        EXPECT_EQ(formula.Result(0), c.d) << c.m;
+        EXPECT_EQ(formula.Result(1), c.n) << c.m;  // created anew, not counting up
+        EXPECT_EQ(std::isnan(formula.Result(3)), std::isnan(c.k)) << c.m;
+        EXPECT_EQ(formula.Value(formula.FindVariable("n")), c.n) << c.m;
+    }
+    EXPECT_EQ(formula.Result(3), 6);
+    EXPECT_EQ(host_.prompts, std::vector<std::string>{"q"});
+    EXPECT_EQ(host_.messages.size(), 0u);
+    EXPECT_EQ(table_.FindVariable("n"), -1);
 }
 
 SweepResult TextResult()
