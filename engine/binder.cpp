@@ -36,17 +36,6 @@ bool DependsOnAngleMode(OperatorCode code)
 // "=" writes, "ainv" may show a message: both must happen when evaluated.
 bool CanWorkOutBeforehand(OperatorCode code) { return code != op::kAssign && code != op::kAinv; }
 
-ReplayStep BinaryStep(OperatorCode code)
-{
-    switch (code) {
-    case op::kAdd: return ReplayStep::kAdd;
-    case op::kSubtract: return ReplayStep::kSubtract;
-    case op::kMultiply: return ReplayStep::kMultiply;
-    case op::kDivide: return ReplayStep::kDivide;
-    default: return ReplayStep::kBinary;
-    }
-}
-
 // One value on the evaluator's stack while binding: a number not yet
 // given a cell, or the address it is read from.
 struct BindValue {
@@ -89,6 +78,21 @@ public:
             Emit(ReplayStep::kCopy, 0, value.address, nullptr, cell);
             value = {cell};
         }
+    }
+    // The statement's value is `value`: the operator that computed it last
+    // ends the program with it.
+    void End(const BindValue& value)
+    {
+        ReplayInstruction* producer = Producer(value);
+        if (!producer && !program_.code.empty() && !value.is_number) {
+            ReplayInstruction& last = program_.code.back();
+            if (last.step == ReplayStep::kOperate && last.result == value.address)
+                producer = &last;
+        }
+        if (producer && producer->step == ReplayStep::kOperate)
+            producer->step = ReplayStep::kOperateEnd;
+        else
+            Emit(ReplayStep::kEnd, 0, Address(value));
     }
     // The last instruction, when it computed `value`.
     ReplayInstruction* Producer(const BindValue& value)
@@ -185,22 +189,23 @@ ReplayProgram Engine::Bind(std::span<const Token> program, const BindContext& co
         if (arity == 1) {
             if (y.is_number && CanWorkOutBeforehand(code)) {
                 bound.angle_dependent = bound.angle_dependent || DependsOnAngleMode(code);
-                stack.push_back({nullptr, false, true, Apply1(code, y.number)});
+                stack.push_back({nullptr, false, true, Operate(code, y.number, 0)});
                 continue;
             }
             double* place = builder.Place(stack.size());
-            builder.Emit(ReplayStep::kUnary, code, builder.Address(y), nullptr, place);
+            double* operand = builder.Address(y);
+            builder.Emit(ReplayStep::kOperate, code, operand, operand, place);
             stack.push_back(Computed(place));
             continue;
         }
         const BindValue x = pop();
         if (code != op::kAssign) {
             if (x.is_number && y.is_number && CanWorkOutBeforehand(code)) {
-                stack.push_back({nullptr, false, true, Apply2(code, x.number, y.number)});
+                stack.push_back({nullptr, false, true, Operate(code, x.number, y.number)});
                 continue;
             }
             double* place = builder.Place(stack.size());
-            builder.Emit(BinaryStep(code), code, builder.Address(x), builder.Address(y), place);
+            builder.Emit(ReplayStep::kOperate, code, builder.Address(x), builder.Address(y), place);
             stack.push_back(Computed(place));
             continue;
         }
@@ -227,7 +232,7 @@ ReplayProgram Engine::Bind(std::span<const Token> program, const BindContext& co
             builder.Emit(ReplayStep::kCopy, 0, builder.Address(value), nullptr, target);
         stack.push_back({target, true});
     }
-    builder.Emit(ReplayStep::kEnd, 0, stack.empty() ? builder.Cell(0) : builder.Address(stack.back()));
+    builder.End(stack.empty() ? BindValue{nullptr, false, true, 0} : stack.back());
     return bound;
 }
 

@@ -15,13 +15,8 @@ CompiledText::CompiledText(Engine& engine, std::string_view text, Creations crea
     }
 }
 
-double CompiledText::Evaluate()
+double CompiledText::EvaluateEach()
 {
-    engine_.last_refused_ = false;
-    if (JoinedIsValid()) {  // no statement of it is refused
-        replayed_ = static_cast<int>(statements_.size());
-        return engine_.Run(joined_.data(), {});
-    }
     const Engine::Command command(engine_);  // as EvaluateText is one
     replayed_ = 0;
     double result = 0;
@@ -29,18 +24,6 @@ double CompiledText::Evaluate()
         result = Evaluate(statement);
     Join();
     return result;
-}
-
-uint32_t CompiledText::Generation() const
-{
-    const VariableTable& table = engine_.Variables();
-    return creations_ == Creations::kKept ? table.Generation() : table.GenerationBesideCreations();
-}
-
-bool CompiledText::JoinedIsValid() const
-{
-    return !joined_.empty() && joined_generation_ == Generation()
-           && (!joined_angle_dependent_ || joined_angle_mode_ == engine_.CurrentAngleMode());
 }
 
 void CompiledText::Join()
@@ -55,11 +38,20 @@ void CompiledText::Join()
         }
         // The values of all statements but the last are not wanted.
         const std::vector<ReplayInstruction>& code = statement.program.code;
-        joined_.insert(joined_.end(), code.begin(), code.end() - 1);
+        joined_.insert(joined_.end(), code.begin(), code.end());
+        if (joined_.back().step == ReplayStep::kOperateEnd)
+            joined_.back().step = ReplayStep::kOperate;
+        else
+            joined_.pop_back();
         joined_angle_dependent_ = joined_angle_dependent_ || statement.program.angle_dependent;
     }
-    if (!statements_.empty())
-        joined_.push_back(statements_.back().program.code.back());
+    if (!statements_.empty()) {
+        const ReplayInstruction& end = statements_.back().program.code.back();
+        if (end.step == ReplayStep::kOperateEnd)
+            joined_.back() = end;
+        else
+            joined_.push_back(end);
+    }
     joined_generation_ = Generation();
     joined_angle_mode_ = engine_.CurrentAngleMode();
 }

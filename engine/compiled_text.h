@@ -50,7 +50,16 @@ public:
     CompiledText& operator=(const CompiledText&) = delete;
 
     // The value of the last statement, 0 when there is none.
-    double Evaluate();
+    double Evaluate()
+    {
+        engine_.last_refused_ = false;
+        if (!JoinedIsValid())
+            return EvaluateEach();
+        replayed_ = static_cast<int>(statements_.size());
+        if (joined_.size() == 1 && joined_[0].step == ReplayStep::kEnd)
+            return *joined_[0].x;  // a number, or a variable's value
+        return engine_.Run(joined_.data(), {});
+    }
 
     // How many statements evaluated from their bound program in the last
     // Evaluate, without compiling: for tests and benchmarks.
@@ -70,16 +79,25 @@ private:
         ReplayProgram program;
     };
 
+    double EvaluateEach();
     double Evaluate(Statement& statement);
     double Compile(Statement& statement);
     void Bind(Statement& statement);
     // Every statement's program in one, when each has one and shows no
     // message.
     void Join();
-    bool JoinedIsValid() const;
+    bool JoinedIsValid() const
+    {
+        return !joined_.empty() && joined_generation_ == Generation()
+               && (!joined_angle_dependent_ || joined_angle_mode_ == engine_.CurrentAngleMode());
+    }
     // The table's generation that tells whether the compiled statements
     // still hold: in kRecreated, the statements' own creations are expected.
-    uint32_t Generation() const;
+    uint32_t Generation() const
+    {
+        const VariableTable& table = engine_.Variables();
+        return creations_ == Creations::kKept ? table.Generation() : table.GenerationBesideCreations();
+    }
 
     Engine& engine_;
     Creations creations_;

@@ -166,8 +166,8 @@ private:
     // Evaluator (evaluator.cpp).
     void Push(double value);
     double Pop();
-    double Apply1(OperatorCode code, double x);
-    double Apply2(OperatorCode code, double x, double y);
+    // The value of operator `code` on x, and y for those of two operands.
+    double Operate(OperatorCode code, double x, double y);
     // "=": y into the variable at trunc32(x) when it is below `count`.
     double Assign(double x, double y, int32_t count);
     int32_t AssignLimit(OperatorCode limit) const;

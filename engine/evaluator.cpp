@@ -75,7 +75,9 @@ void Engine::Push(double value)
 
 double Engine::Pop() { return top_ > 0 ? stack_[top_--] : 0; }
 
-double Engine::Apply1(OperatorCode code, double x)
+// One switch for every operator, so that evaluating a compiled statement
+// again jumps once per operator.
+double Engine::Operate(OperatorCode code, double x, double y)
 {
     switch (code) {
     case op::kSin: return std::sin(ToRadians(x));
@@ -99,13 +101,6 @@ double Engine::Apply1(OperatorCode code, double x)
     case op::kDtor: return x * kDegreesToRadians;
     case op::kRtod: return x * kRadiansToDegrees;
     case op::kBitNot: return ~Trunc32(x);
-    default: return x;
-    }
-}
-
-double Engine::Apply2(OperatorCode code, double x, double y)
-{
-    switch (code) {
     case op::kAdd: return x + y;
     case op::kSubtract: return x - y;
     case op::kMultiply: return x * y;
@@ -134,7 +129,7 @@ double Engine::Apply2(OperatorCode code, double x, double y)
     case op::kBitOr: return Trunc32(x) | Trunc32(y);
     case op::kBitAnd: return Trunc32(x) & Trunc32(y);
     case op::kBitXor: return Trunc32(x) ^ Trunc32(y);
-    default: return y;
+    default: return x;  // no operator takes nothing but "," "[" "_hls"
     }
 }
 
@@ -151,7 +146,8 @@ int32_t Engine::AssignLimit(OperatorCode limit) const
     return limit == kLiveCount ? variables_.Count() : limit;
 }
 
-void Engine::ShowMissingOperand(std::string_view statement)
+// Kept out of the evaluation loop, which need not make room for it.
+[[gnu::noinline]] void Engine::ShowMissingOperand(std::string_view statement)
 {
     host_.ShowMessage(StatementMessage(statement, messages::kMissingOperand));
 }
@@ -173,9 +169,9 @@ double Engine::EvaluateProgram()
         if (arity == 2) {
             const double y = Pop();
             const double x = Pop();
-            Push(Apply2(token.code, x, y));
+            Push(Operate(token.code, x, y));
         } else if (arity == 1) {
-            Push(Apply1(token.code, Pop()));
+            Push(Operate(token.code, Pop(), 0));
         }
     }
     return Pop();
@@ -187,6 +183,10 @@ double Engine::EvaluateProgram()
 [[gnu::flatten]] double Engine::Run(const ReplayInstruction* in, std::string_view statement)
 {
     for (;; ++in) {
+        if (in->step == ReplayStep::kOperate) {
+            *in->result = Operate(in->code, *in->x, *in->y);
+            continue;
+        }
         switch (in->step) {
         case ReplayStep::kCopy:
             *in->result = *in->x;
@@ -195,32 +195,17 @@ double Engine::EvaluateProgram()
             *in->result = *in->x;
             *in->x += in->code;
             break;
-        case ReplayStep::kAdd:
-            *in->result = Apply2(op::kAdd, *in->x, *in->y);
-            break;
-        case ReplayStep::kSubtract:
-            *in->result = Apply2(op::kSubtract, *in->x, *in->y);
-            break;
-        case ReplayStep::kMultiply:
-            *in->result = Apply2(op::kMultiply, *in->x, *in->y);
-            break;
-        case ReplayStep::kDivide:
-            *in->result = Apply2(op::kDivide, *in->x, *in->y);
-            break;
-        case ReplayStep::kUnary:
-            *in->result = Apply1(in->code, *in->x);
-            break;
-        case ReplayStep::kBinary:
-            *in->result = Apply2(in->code, *in->x, *in->y);
-            break;
         case ReplayStep::kAssign:
             *in->result = Assign(*in->x, *in->y, AssignLimit(in->code));
             break;
         case ReplayStep::kMissingOperand:
             ShowMissingOperand(statement);
             return 0;
+        case ReplayStep::kOperate:
         case ReplayStep::kEnd:
             return *in->x;
+        case ReplayStep::kOperateEnd:
+            return *in->result = Operate(in->code, *in->x, *in->y);
         }
     }
 }

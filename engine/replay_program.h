@@ -15,17 +15,13 @@ namespace orvik {
 // statement began, an intermediate result). Built by Engine::Bind; see
 // compiled_text.h.
 enum class ReplayStep : uint8_t {
+    kOperate,         // *result = code(*x, *y), or code(*x) for a function of one
     kCopy,            // *result = *x
     kStep,            // *result = *x, then *x += code (x++, x--)
-    kAdd,             // *result = *x + *y, and so on: the common operators
-    kSubtract,
-    kMultiply,
-    kDivide,
-    kUnary,           // *result = code(*x)
-    kBinary,          // *result = code(*x, *y)
     kAssign,          // "=" to the variable at index *x: *result = *y
     kMissingOperand,  // the operator finds too few values: message, 0
     kEnd,             // the value is *x
+    kOperateEnd,      // kOperate, and the value is *result
 };
 
 // kAssign writes only to a variable whose index is below code, or below the
@@ -47,7 +43,7 @@ struct ReplayProgram {
     std::deque<double> cells;
     // Its numbers were worked out with the angle mode of the binding.
     bool angle_dependent = false;
-    // It ends in kMissingOperand, not kEnd.
+    // It ends in kMissingOperand, not kEnd or kOperateEnd.
     bool missing_operand = false;
 };
 
