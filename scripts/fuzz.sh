@@ -11,8 +11,8 @@
 #                                    regression input once, then RUNS fuzzing
 #                                    runs from a fixed seed
 #
-# TARGET is evaluate_text, process_file, page_layout, formula_file or
-# print_file. An input that broke a
+# TARGET is evaluate_text, compiled_text, process_file, page_layout,
+# formula_file or print_file. An input that broke a
 # target goes into fuzz/regressions/TARGET once the fault is mended.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

@@ -1,13 +1,16 @@
 // Once its variables exist, an evaluation allocates nothing: the engine
 // works in fixed-size members, and a caller that keeps its text buffer pays
-// nothing per evaluation either.
+// nothing per evaluation either. Nor does evaluating a compiled statement
+// again.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "allocation_counter.h"
 #include "corpus.h"
+#include "engine/compiled_text.h"
 #include "engine/engine.h"
 #include "fake_host.h"
 
@@ -39,6 +42,31 @@ TEST(AllocationTest, EvaluationAllocatesNothing)
     };
     evaluate_all();  // creates the variables, asking for their values once
     ASSERT_TRUE(host.messages.empty()) << host.messages.front();
+
+    const std::size_t before = AllocationCount();
+    for (int round = 0; round < 10; ++round)
+        evaluate_all();
+    EXPECT_EQ(AllocationCount() - before, 0u);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(AllocationTest, EvaluatingACompiledStatementAgainAllocatesNothing)
+{
+    testing::FakeHost host;
+    for (int i = 0; i < 20; ++i)
+        host.answers.emplace_back("3");
+    const auto engine = std::make_unique<Engine>(host);
+    std::vector<CompiledText> texts;
+    for (const BenchStatement& statement : kCorpus)
+        texts.emplace_back(*engine, statement.orvik);
+    for (const char* statement : kMoreStatements)
+        texts.emplace_back(*engine, statement);
+    const auto evaluate_all = [&] {
+        for (CompiledText& text : texts)
+            text.Evaluate();
+    };
+    evaluate_all();  // compiles, creating the variables
+    evaluate_all();  // compiles what created variables, now finding them
 
     const std::size_t before = AllocationCount();
     for (int round = 0; round < 10; ++round)
