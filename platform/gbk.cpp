@@ -1,6 +1,9 @@
 #include "platform/gbk.h"
 
+#include <array>
 #include <cerrno>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include <iconv.h>
@@ -66,25 +69,15 @@ bool IsTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && by
 // What the converter makes of every GBK pair and of every byte above ASCII
 // on its own, asked once: converting a text through it is slow (about
 // 16 MB a second). A pair it refuses reads as its first byte alone, then
-// on from the second, as the converter itself goes on after an error.
+// on from the second, as the converter itself goes on after an error. The
+// pairs of a lead byte are asked when the first of them is met: a short
+// text needs a few of the 126 rows, and asking all takes milliseconds.
 class GbkDecodeTable {
 public:
-    GbkDecodeTable() : pairs_(0x10000), singles_(0x80)
+    GbkDecodeTable() : singles_(0x80)
     {
-        Converter converter("UTF-8", "GBK");
-        const auto convert = [&](std::string_view gbk) {
-            std::string utf8;
-            return converter.Convert(gbk, utf8, [](std::string&) { return false; }) ? utf8 : std::string();
-        };
-        for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
-            for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-                const char pair[] = {static_cast<char>(lead), static_cast<char>(trail)};
-                if (IsTrailByte(static_cast<unsigned char>(trail)))
-                    pairs_[lead << 8 | trail] = convert(std::string_view(pair, 2));
-            }
-        }
         for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
-            const std::string utf8 = convert(std::string(1, static_cast<char>(byte)));
+            const std::string utf8 = Convert(std::string(1, static_cast<char>(byte)));
             singles_[byte - 0x80] = utf8.empty() ? "\xEF\xBF\xBD" : utf8;
         }
     }
@@ -92,13 +85,38 @@ public:
     // Empty when the converter refuses the pair.
     std::string_view Pair(std::string_view pair) const
     {
-        return pairs_[static_cast<unsigned char>(pair[0]) << 8 | static_cast<unsigned char>(pair[1])];
+        const auto lead = static_cast<unsigned char>(pair[0]);
+        Row& row = rows_[lead - kFirstLead];
+        std::call_once(row.filled, [&] {
+            row.pairs = std::make_unique<std::string[]>(kTrailCount);
+            for (unsigned trail = kFirstTrail; trail < kFirstTrail + kTrailCount; ++trail) {
+                const char bytes[] = {static_cast<char>(lead), static_cast<char>(trail)};
+                if (IsTrailByte(static_cast<unsigned char>(trail)))
+                    row.pairs[trail - kFirstTrail] = Convert(std::string_view(bytes, 2));
+            }
+        });
+        return row.pairs[static_cast<unsigned char>(pair[1]) - kFirstTrail];
     }
     // U+FFFD for a byte that is no character on its own.
     std::string_view Single(unsigned char byte) const { return singles_[byte - 0x80]; }
 
 private:
-    std::vector<std::string> pairs_;
+    static constexpr unsigned kFirstLead = 0x81, kLeadCount = 0xFE - 0x81 + 1;
+    static constexpr unsigned kFirstTrail = 0x40, kTrailCount = 0xFE - 0x40 + 1;
+
+    struct Row {
+        std::once_flag filled;
+        std::unique_ptr<std::string[]> pairs;
+    };
+
+    static std::string Convert(std::string_view gbk)
+    {
+        thread_local Converter converter("UTF-8", "GBK");
+        std::string utf8;
+        return converter.Convert(gbk, utf8, [](std::string&) { return false; }) ? utf8 : std::string();
+    }
+
+    mutable std::array<Row, kLeadCount> rows_;
     std::vector<std::string> singles_;
 };
 
