@@ -17,6 +17,12 @@ void ConsoleOutput::Write(std::string_view text)
 {
     if (Failed())
         return;
+    if (text.size() >= kBufferLimit) {  // a long text goes out as it is
+        Flush();
+        if (!Failed())
+            failure_ = WriteAll(STDOUT_FILENO, text);
+        return;
+    }
     buffer_.append(text);
     if (buffer_.size() >= kBufferLimit)
         Flush();

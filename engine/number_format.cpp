@@ -12,17 +12,25 @@
 namespace orvik {
 namespace {
 
+// Room for the longest fixed text of a double.
+using NumberBuffer = char[400];
+
 // Every text of a value goes through here, so infinities and NaN read the
 // same everywhere, whatever the sign bit of a NaN.
-std::string ToChars(double v, std::chars_format format, int precision)
+std::string_view ToChars(NumberBuffer& buffer, double v, std::chars_format format, int precision)
 {
     if (std::isnan(v))
         return "NAN";
     if (std::isinf(v))
         return v < 0 ? "-INF" : "INF";
-    char buffer[400];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, format, precision);
-    return std::string(buffer, result.ptr);
+    return std::string_view(buffer, result.ptr - buffer);
+}
+
+std::string ToChars(double v, std::chars_format format, int precision)
+{
+    NumberBuffer buffer;
+    return std::string(ToChars(buffer, v, format, precision));
 }
 
 std::string Binary(uint32_t bits, int min_digits)
@@ -68,6 +76,12 @@ std::string FormatFixed(double v, int decimals)
 std::string FormatGeneral(double v, int digits)
 {
     return ToChars(v, std::chars_format::general, digits);
+}
+
+void AppendGeneral(std::string& text, double v, int digits)
+{
+    NumberBuffer buffer;
+    text.append(ToChars(buffer, v, std::chars_format::general, digits));
 }
 
 std::string FormatScientific(double v)

@@ -12,6 +12,8 @@ std::string FormatFixed(double v, int decimals);
 // "%.<digits>g", all of a double's digits with 17, without the locale's
 // say in the decimal point either.
 std::string FormatGeneral(double v, int digits);
+// The same appended to `text`: long tables of numbers are written so.
+void AppendGeneral(std::string& text, double v, int digits);
 
 // "%E" with an exponent of at least three digits: 1.000000E+031, 0.000000E+000.
 std::string FormatScientific(double v);

@@ -19,31 +19,41 @@ struct TableStyle {
     std::string_view separator;
     std::string_view line_end;
     std::string (*header)(std::string_view gbk);
-    std::string (*value)(double v);
+    void (*append_value)(std::string& text, double v);
 };
+
+// A field of "%.17g" is at most this long.
+constexpr size_t kFieldEstimate = 24;
 
 std::string TableText(const SweepResult& result, std::span<const int> statements, const TableStyle& style)
 {
-    std::string text = style.header(result.input_name);
+    std::string text;
+    text.reserve((statements.size() + 1) * kFieldEstimate * (result.inputs.size() + 1));
+    text += style.header(result.input_name);
     for (const int statement : statements) {
         text += style.separator;
         text += style.header(result.statements[statement]);
     }
     text += style.line_end;
     for (int point = 0; point < result.PointCount(); ++point) {
-        text += style.value(result.inputs[point]);
+        style.append_value(text, result.inputs[point]);
         for (const int statement : statements) {
             text += style.separator;
-            text += style.value(result.results[statement][point]);
+            style.append_value(text, result.results[statement][point]);
         }
         text += style.line_end;
     }
     return text;
 }
 
-std::string FullPrecision(double v)
+void AppendFullPrecision(std::string& text, double v)
 {
-    return FormatGeneral(v, 17);
+    AppendGeneral(text, v, 17);
+}
+
+void AppendShown(std::string& text, double v)
+{
+    text += FormulaValueText(v);
 }
 
 std::string CsvField(std::string_view gbk)
@@ -109,19 +119,19 @@ std::vector<int> AllSweepStatements(const SweepResult& result)
 
 std::string SweepTabText(const SweepResult& result)
 {
-    return TableText(result, AllSweepStatements(result), {"\t", "\n", GbkToUtf8, FullPrecision});
+    return TableText(result, AllSweepStatements(result), {"\t", "\n", GbkToUtf8, AppendFullPrecision});
 }
 
 std::string SweepCsvText(const SweepResult& result, std::span<const int> statements)
 {
-    return "\xEF\xBB\xBF" + TableText(result, statements, {",", "\r\n", CsvField, FullPrecision});
+    return "\xEF\xBB\xBF" + TableText(result, statements, {",", "\r\n", CsvField, AppendFullPrecision});
 }
 
 std::string SweepPrintText(const SweepResult& result, std::span<const int> statements)
 {
     std::string text = SweepSettingsText(result) + "\r\n";
     AppendPrintSections(text, {.inputs = true, .process = true, .outputs = false}, result.fixed_inputs,
-                        TableText(result, statements, {"\t", "\r\n", AsIs, FormulaValueText}), {});
+                        TableText(result, statements, {"\t", "\r\n", AsIs, AppendShown}), {});
     return text;
 }
 
