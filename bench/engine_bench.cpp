@@ -1,10 +1,17 @@
-// Times Orvik's EvaluateText (compile + evaluate, as every evaluation in the
-// program does) against muparser doing the same work (set the expression,
-// evaluate), statement by statement, and checks that an Orvik evaluation
-// allocates nothing.
+// Times Orvik against muparser statement by statement, in one run:
+// - once: Orvik's EvaluateText (compile + evaluate, as every evaluation in
+//   the calculator does) against muparser setting the expression and
+//   evaluating it;
+// - compiled: a statement compiled once and evaluated many times (Orvik's
+//   CompiledText, as sweeps evaluate) against muparser evaluating an
+//   expression it has already parsed.
+// Checks first that both compute the same values and that an Orvik
+// evaluation allocates nothing. Each benchmark is repeated, the repetitions
+// interleaved at random; the summary takes the medians.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -16,6 +23,7 @@
 
 #include "allocation_counter.h"
 #include "corpus.h"
+#include "engine/compiled_text.h"
 #include "engine/engine.h"
 #include "platform/gbk.h"
 
@@ -122,64 +130,91 @@ class CollectingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const Run& run : runs)
-            nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                nanoseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> nanoseconds;
 };
 
-std::string Label(size_t index, const char* engine)
+std::string Label(size_t index, const char* engine, const char* way)
 {
-    return std::string(engine) + "/" + std::to_string(index);
+    return std::string(way) + "/" + engine + "/" + std::to_string(index);
 }
 
 void RegisterBenchmarks()
 {
     for (size_t i = 0; i < std::size(kCorpus); ++i) {
         const BenchStatement statement = kCorpus[i];
-        benchmark::RegisterBenchmark(Label(i, "orvik").c_str(), [statement](benchmark::State& state) {
+        benchmark::RegisterBenchmark(Label(i, "orvik", "once").c_str(), [statement](benchmark::State& state) {
             OrvikRunner& orvik = Orvik();
             for (auto _ : state)
                 benchmark::DoNotOptimize(orvik.Evaluate(statement.orvik));
         });
+        benchmark::RegisterBenchmark(Label(i, "orvik", "compiled").c_str(), [statement](benchmark::State& state) {
+            orvik::CompiledText compiled(*Orvik().engine, statement.orvik);
+            compiled.Evaluate();  // creates what the statement creates
+            for (auto _ : state)
+                benchmark::DoNotOptimize(compiled.Evaluate());
+        });
         if (!statement.muparser)
             continue;
-        benchmark::RegisterBenchmark(Label(i, "muparser").c_str(), [statement](benchmark::State& state) {
+        benchmark::RegisterBenchmark(Label(i, "muparser", "once").c_str(), [statement](benchmark::State& state) {
             MuparserRunner& muparser = Muparser();
             for (auto _ : state)
                 benchmark::DoNotOptimize(muparser.Evaluate(statement.muparser));
         });
+        benchmark::RegisterBenchmark(Label(i, "muparser", "compiled").c_str(), [statement](benchmark::State& state) {
+            mu::Parser& parser = Muparser().parser;
+            parser.SetExpr(statement.muparser);
+            parser.Eval();  // parses
+            for (auto _ : state)
+                benchmark::DoNotOptimize(parser.Eval());
+        });
     }
 }
 
-void PrintSummary(const std::map<std::string, double>& ns)
+// The time per evaluation of both and their ratio, statement by statement,
+// and the median of the ratios.
+void PrintSummary(const std::map<std::string, double>& ns, const char* way)
 {
-    std::printf("\n%-4s %10s %10s  %s\n", "#", "orvik ns", "muparser", "statement");
-    double ours_total = 0, theirs_total = 0;
+    std::printf("\n%s\n%-4s %10s %10s %6s  %s\n", way, "#", "orvik ns", "muparser", "ratio", "statement");
+    std::vector<double> ratios;
     for (size_t i = 0; i < std::size(kCorpus); ++i) {
-        const auto ours = ns.find(Label(i, "orvik"));
-        const auto theirs = ns.find(Label(i, "muparser"));
+        const auto ours = ns.find(Label(i, "orvik", way));
+        const auto theirs = ns.find(Label(i, "muparser", way));
         if (ours == ns.end())
             continue;
         const std::string text = orvik::GbkToUtf8(kCorpus[i].orvik);
         if (theirs == ns.end()) {
-            std::printf("%-4zu %10.0f %10s  %s\n", i, ours->second, "-", text.c_str());
+            std::printf("%-4zu %10.1f %10s %6s  %s\n", i, ours->second, "-", "-", text.c_str());
             continue;
         }
-        std::printf("%-4zu %10.0f %10.0f  %s\n", i, ours->second, theirs->second, text.c_str());
-        ours_total += ours->second;
-        theirs_total += theirs->second;
+        ratios.push_back(theirs->second / ours->second);
+        std::printf("%-4zu %10.1f %10.1f %6.2f  %s\n", i, ours->second, theirs->second, ratios.back(),
+                    text.c_str());
     }
-    if (ours_total > 0)
-        std::printf("speed ratio orvik/muparser: %.1f\n", theirs_total / ours_total);
+    if (ratios.empty())
+        return;
+    std::sort(ratios.begin(), ratios.end());
+    const size_t n = ratios.size();
+    std::printf("median of muparser / orvik: %.2f\n", (ratios[(n - 1) / 2] + ratios[n / 2]) / 2);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
+    // Repeated and interleaved unless the command line says otherwise: the
+    // machine's speed drifts over a run.
+    std::vector<char*> arguments(argv, argv + argc);
+    std::string repetitions = "--benchmark_repetitions=9", interleaving = "--benchmark_enable_random_interleaving=true",
+                aggregates = "--benchmark_report_aggregates_only=true";
+    arguments.insert(arguments.begin() + 1, {repetitions.data(), interleaving.data(), aggregates.data()});
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
     const bool agree = CheckAgreement();
     const bool no_allocation = CheckNoAllocation();
     std::printf("results agree with muparser: %s\nevaluation allocates nothing: %s\n",
@@ -188,6 +223,7 @@ int main(int argc, char** argv)
     CollectingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    PrintSummary(reporter.nanoseconds);
+    PrintSummary(reporter.nanoseconds, "once");
+    PrintSummary(reporter.nanoseconds, "compiled");
     return agree && no_allocation ? 0 : 1;
 }

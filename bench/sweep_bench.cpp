@@ -1,7 +1,10 @@
 // Times a parameter sweep of 10,000 points over a gear formula of ten
 // statements: the computation alone, and the window of its table and chart
-// from construction until it has been painted. Runs on the offscreen
-// platform unless another one is asked for.
+// from construction until it has been painted; and the console's sweep of
+// the shipped contact-ratio formula in its parts: the computation, the same
+// computed by compiling every statement at every point as sweeps did
+// before, and the table text. Runs on the offscreen platform unless another
+// one is asked for.
 
 #include <benchmark/benchmark.h>
 
@@ -47,16 +50,14 @@ struct NoStart : orvik::ProcessStart {
     bool StartDetached(const std::string&, const std::vector<std::string>&) override { return false; }
 };
 
-// The gear formula opened in a sheet, and a plan of m from 1 to 10 in
-// 10,000 points.
+// A formula opened in a sheet, and a plan of 10,000 points of its first
+// input over [from, to].
 struct Fixture {
-    Fixture()
+    Fixture(const fs::path& file, double from, double to, int input_row = 0)
     {
-        const fs::path file = fs::temp_directory_path() / "orvik-sweep-bench.tfl";
-        std::ofstream(file, std::ios::binary) << kFormula;
         sheet.Open(file);
-        fs::remove(file);
-        plan.range = {.from = 1, .to = 10, .by_count = true, .step = 0, .count = kPoints};
+        plan.input_row = input_row;
+        plan.range = {.from = from, .to = to, .by_count = true, .step = 0, .count = kPoints};
         plan.points = orvik::MakeSweepPoints(plan.range).values;
     }
 
@@ -66,9 +67,24 @@ struct Fixture {
     orvik::SweepPlan plan;
 };
 
+// The gear formula, m from 1 to 10.
 Fixture& Gear()
 {
-    static Fixture fixture;
+    static Fixture& fixture = []() -> Fixture& {
+        const fs::path file = fs::temp_directory_path() / "orvik-sweep-bench.tfl";
+        std::ofstream(file, std::ios::binary) << kFormula;
+        static Fixture opened(file, 1, 10);
+        fs::remove(file);
+        return opened;
+    }();
+    return fixture;
+}
+
+// 直齿轮端面重合度, z1 from 12 to 60: `orvik --formula 齿轮/直齿轮端面重合度.tfl
+// --sweep z1=12:60 --points 10000`.
+Fixture& ContactRatio()
+{
+    static Fixture fixture(fs::path(ORVIK_STARTER_LIBRARY_DIR) / "齿轮" / "直齿轮端面重合度.tfl", 12, 60, 1);
     return fixture;
 }
 
@@ -83,6 +99,52 @@ void BM_SweepComputation(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SweepComputation)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_ContactRatioSweep(benchmark::State& state)
+{
+    Fixture& formula = ContactRatio();
+    for (auto _ : state) {
+        const orvik::SweepResult result = orvik::RunSweep(formula.sheet, formula.plan, formula.host);
+        if (result.PointCount() != kPoints || formula.host.messages)
+            state.SkipWithError("the sweep did not compute every point");
+        benchmark::DoNotOptimize(result.results.back().back());
+    }
+}
+BENCHMARK(BM_ContactRatioSweep)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// As sweeps were computed before statements could be compiled once: the
+// table restored and every statement compiled and evaluated at every point.
+void BM_ContactRatioSweepCompilingEachPoint(benchmark::State& state)
+{
+    Fixture& formula = ContactRatio();
+    for (auto _ : state) {
+        const auto engine = std::make_unique<orvik::Engine>(formula.host);
+        orvik::VariableTable& table = engine->Variables();
+        table = formula.engine->Variables();
+        formula.sheet.ReadCells(table);
+        const orvik::VariableTable start = table;
+        const int varied = formula.sheet.BaseCount() + formula.plan.input_row;
+        std::string text;
+        double last = 0;
+        for (const double point : formula.plan.points) {
+            table = start;
+            table[varied].value = point;
+            for (const orvik::FormulaStatement& statement : formula.sheet.Statements())
+                last = engine->EvaluateText(text.assign(statement.text));
+        }
+        benchmark::DoNotOptimize(last);
+    }
+}
+BENCHMARK(BM_ContactRatioSweepCompilingEachPoint)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_ContactRatioTableText(benchmark::State& state)
+{
+    Fixture& formula = ContactRatio();
+    const orvik::SweepResult result = orvik::RunSweep(formula.sheet, formula.plan, formula.host);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orvik::SweepTabText(result).size());
+}
+BENCHMARK(BM_ContactRatioTableText)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void BM_SweepWindowShown(benchmark::State& state)
 {
