@@ -88,29 +88,18 @@ Fixture& ContactRatio()
     return fixture;
 }
 
-void BM_SweepComputation(benchmark::State& state)
+void BM_SweepComputation(benchmark::State& state, Fixture& (*formula)())
 {
-    Fixture& gear = Gear();
+    Fixture& fixture = formula();
     for (auto _ : state) {
-        const orvik::SweepResult result = orvik::RunSweep(gear.sheet, gear.plan, gear.host);
-        if (result.PointCount() != kPoints || result.statements.size() != 10 || gear.host.messages)
+        const orvik::SweepResult result = orvik::RunSweep(fixture.sheet, fixture.plan, fixture.host);
+        if (result.PointCount() != kPoints || fixture.host.messages)
             state.SkipWithError("the sweep did not compute every point");
         benchmark::DoNotOptimize(result.results.back().back());
     }
 }
-BENCHMARK(BM_SweepComputation)->Unit(benchmark::kMillisecond)->Iterations(20);
-
-void BM_ContactRatioSweep(benchmark::State& state)
-{
-    Fixture& formula = ContactRatio();
-    for (auto _ : state) {
-        const orvik::SweepResult result = orvik::RunSweep(formula.sheet, formula.plan, formula.host);
-        if (result.PointCount() != kPoints || formula.host.messages)
-            state.SkipWithError("the sweep did not compute every point");
-        benchmark::DoNotOptimize(result.results.back().back());
-    }
-}
-BENCHMARK(BM_ContactRatioSweep)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK_CAPTURE(BM_SweepComputation, gear, Gear)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK_CAPTURE(BM_SweepComputation, contact_ratio, ContactRatio)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // As sweeps were computed before statements could be compiled once: the
 // table restored and every statement compiled and evaluated at every point.
