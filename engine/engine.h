@@ -5,7 +5,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "engine/engine_host.h"
 #include "engine/operator_table.h"
