@@ -2,7 +2,8 @@
 // tests/engine/twin_engines.h): values, tables, messages and prompts must
 // agree round after round. The input is one byte of options (bit 0:
 // radians; bit 1: start with variables; bit 2: the table restored before
-// each evaluation, as the formula library evaluates again), the statement
+// each evaluation, as the formula library evaluates again; bit 3: start
+// with variables and a lookup scope after them), the statement
 // text, then the answers to the value prompts, as FuzzedDataProvider reads
 // strings; a name asked after the last answer is cancelled.
 #include <cstdint>
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     while (input.remaining_bytes() > 0)
         answers.push_back(input.ConsumeRandomLengthString(64));
     orvik::testing::TwinEngines twins(
-        text, options & 2 ? Start::kVariables : Start::kEmpty,
+        text, options & 8 ? Start::kScoped : options & 2 ? Start::kVariables : Start::kEmpty,
         options & 1 ? orvik::AngleMode::Radians : orvik::AngleMode::Degrees,
         options & 4 ? CompiledText::Creations::kRecreated : CompiledText::Creations::kKept, answers);
     for (int round = 0; round < orvik::testing::TwinEngines::kRounds; ++round) {

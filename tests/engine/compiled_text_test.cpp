@@ -32,7 +32,7 @@ constexpr const char* kReplayCases[] = {
     "\xA6\xD0", "3\xA6\xD0", "\xA6\xD0=3;\xA6\xD0*2", "sin(30)+cos(x)", "ainv(inv(20))",
     "ainv(-0.1)", "ainv(100)", "ainv(x-10)+1", "a=1,2", "a=5,x", "(a=x,1)+2", "x=y,x", "a=_max(1)",
     "_max(1)", "1,2", "x,y", "[(x)", "_hls(x)", "if(x>y)", "x=x", "x=-x", "0x1F+x*0b11",
-    "(a=y,1,7)+log(2)", "r=(x^2+y^2)^0.5;r*2", "x1=sin(x)^2+cos(x)^2", "k=!(5)/_C(5,2)+_P(x,2)",
+    "(a=y,1,7)+log(2)", "m=y*2;y=1", "r=(x^2+y^2)^0.5;r*2", "x1=sin(x)^2+cos(x)^2", "k=!(5)/_C(5,2)+_P(x,2)",
 };
 
 std::vector<std::string> AllCases()
@@ -49,6 +49,7 @@ std::vector<std::string> AllCases()
     add(testing::kNumberLiteralCases);
     add(testing::kDriverCases);
     add(testing::kMessageCases);
+    add(testing::kScopeCases);
     for (const BenchStatement& statement : kCorpus)
         texts.emplace_back(statement.orvik);
     texts.emplace_back(std::string(2000, '1'));
@@ -61,7 +62,7 @@ TEST(CompiledTextTest, EvaluatingAgainEqualsCompilingAgainRoundAfterRound)
     const std::vector<std::string> answers = {"4", "2.5abc", "-1", "7"};
     int evaluations = 0, replays = 0;
     for (const std::string& text : AllCases()) {
-        for (const Start start : {Start::kEmpty, Start::kVariables, Start::kFull}) {
+        for (const Start start : {Start::kEmpty, Start::kVariables, Start::kFull, Start::kScoped}) {
             for (const AngleMode mode : {AngleMode::Degrees, AngleMode::Radians}) {
                 for (const Creations creations : {Creations::kKept, Creations::kRecreated}) {
                     TwinEngines twins(text, start, mode, creations, answers);

@@ -19,6 +19,7 @@ using testing::kMessageCases;
 using testing::kNegationCases;
 using testing::kNumberLiteralCases;
 using testing::kOperatorCases;
+using testing::kScopeCases;
 using testing::kSignRunCases;
 
 class EngineTest : public ::testing::Test {
@@ -339,16 +340,7 @@ TEST_F(EngineTest, TheScopeShadowsTheEntriesBeforeIt)
     Eval("m=99;n=5;k=1");
     table.SetScope(table.Count());
     table.Append("m", 2, origin::kInput);
-    const ValueCase cases[] = {
-        {"m*10", 20},  // the scope's m
-        {"q=n+1", 6},  // no n in the scope: the one before it
-        {"n=n+1", 1},  // a new n in the scope, 0 before it is assigned, as without the old one
-        {"n", 1},
-        {"k++", 0},    // no k in the scope to increment: refused
-        {"m++", 2},
-        {"m", 3},
-    };
-    ExpectCases(cases);
+    ExpectCases(kScopeCases);
     EXPECT_EQ(table[1].value, 5);
     EXPECT_EQ(table.Count(), 6);
     table.SetScope(0);

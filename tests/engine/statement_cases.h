@@ -3,7 +3,8 @@
 // Statements with the values they yield, shared by the engine's tests of
 // single evaluations and by the test that evaluates them again and again
 // through their compiled form. The sign and increment cases expect x = 5
-// and y = 2 beforehand.
+// and y = 2 beforehand; the scope cases m = 99, n = 5, k = 1 and then a
+// scope that holds m = 2.
 
 #include <cmath>
 
@@ -99,6 +100,18 @@ inline const MessageCase kMessageCases[] = {
     {"-", 0, "计算式[-]中缺少运算数"},
     {"5*-", 0, "计算式[5*-]中缺少运算数"},
     {"2*-*3", 0, "计算式[2*-*3]中缺少运算数"},
+};
+
+// Names are looked up in the scope first and then before it; what is
+// assigned, also by ++, is the scope's own.
+inline const ValueCase kScopeCases[] = {
+    {"m*10", 20},  // the scope's m
+    {"q=n+1", 6},  // no n in the scope: the one before it
+    {"n=n+1", 1},  // a new n in the scope, 0 before it is assigned, as without the old one
+    {"n", 1},
+    {"k++", 0},    // no k in the scope to increment: refused
+    {"m++", 2},
+    {"m", 3},
 };
 
 }  // namespace orvik::testing

@@ -61,8 +61,9 @@ private:
     std::map<std::string, std::optional<std::string>, std::less<>> given_;
 };
 
-// The table before the first evaluation.
-enum class Start { kEmpty, kVariables, kFull };
+// The table before the first evaluation: empty, some variables, 400 of
+// them, or some variables and a lookup scope after them that holds one.
+enum class Start { kEmpty, kVariables, kFull, kScoped };
 
 class TwinEngines {
 public:
@@ -124,11 +125,16 @@ private:
     {
         if (start == Start::kEmpty)
             return;
-        std::string text = "x=5;y=2;r=3;w=1;a=0";
+        std::string text = "x=5;y=2;r=3;w=1;a=0;m=99;n=5;k=1";
         engine.EvaluateText(text);
-        for (int i = 0; start == Start::kFull && !engine.Variables().Full(); ++i) {
+        VariableTable& table = engine.Variables();
+        for (int i = 0; start == Start::kFull && !table.Full(); ++i) {
             text = std::string("v").append(std::to_string(i)).append("=1");
             engine.EvaluateText(text);
+        }
+        if (start == Start::kScoped) {
+            table.SetScope(table.Count());
+            table.Append("m", 2, origin::kInput);
         }
     }
 
