@@ -11,14 +11,17 @@ namespace orvik {
 
 // A text of statements compiled once and evaluated many times: each
 // Evaluate gives exactly what EvaluateText on the same text would give at
-// that moment, with the same values, the same changes to the table and the
-// same messages and prompts, but after the first evaluation without
-// compiling again. Allocates only while it compiles.
+// that moment (LastStatementRefused included), with the same values, the
+// same changes to the table and the same messages and prompts, but after
+// the first evaluations without compiling again. Like EvaluateText it is a
+// command of its own (Engine::Command) when no other is open. Allocates
+// only while it compiles.
 //
 // A compiled statement refers to its variables by their index and reads
 // their values when it is evaluated. It is compiled again when the table's
-// generation has changed (cleared, cut back, entries replaced or appended
-// from outside), and whenever its compilation did something that
+// generation has changed (entries cut off or replaced, the lookup scope
+// moved, entries appended from outside, a name created that lookups may
+// find instead of another), and when its compilation did something that
 // evaluating cannot repeat (see Creations); numbers worked out beforehand
 // with the angle mode are worked out again when the mode has changed.
 class CompiledText {
@@ -28,7 +31,8 @@ public:
     // value was asked for, π).
     enum class Creations {
         // They stay, as after EvaluateText: the statement is compiled again
-        // and then finds them.
+        // and then finds them; so is a refused one, which may find a name
+        // that another statement creates later.
         kKept,
         // The caller gives the variables that existed before the first
         // evaluation back their values before each evaluation, and changes
@@ -36,7 +40,9 @@ public:
         // the table had been cut back to those variables and the statement
         // compiled anew, which creates its variables again with the values
         // they were created with (the answer to a value prompt is the one
-        // given the first time; it is not asked again).
+        // given the first time; it is not asked again). No statement is
+        // compiled twice but for the reasons above other than the
+        // statements' own creations.
         kRecreated,
     };
 
