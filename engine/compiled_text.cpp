@@ -52,7 +52,7 @@ void CompiledText::Join()
         else
             joined_.push_back(end);
     }
-    joined_generation_ = Generation();
+    joined_generation_ = engine_.Variables().Generation();
     joined_angle_mode_ = engine_.CurrentAngleMode();
 }
 

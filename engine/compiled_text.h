@@ -92,9 +92,11 @@ private:
     // Every statement's program in one, when each has one and shows no
     // message.
     void Join();
+    // Any change of the generation joins anew: where statements create
+    // variables anew, other texts' first compilations may change it.
     bool JoinedIsValid() const
     {
-        return !joined_.empty() && joined_generation_ == Generation()
+        return !joined_.empty() && joined_generation_ == engine_.Variables().Generation()
                && (!joined_angle_dependent_ || joined_angle_mode_ == engine_.CurrentAngleMode());
     }
     // The table's generation that tells whether the compiled statements

@@ -183,10 +183,14 @@ double Engine::EvaluateProgram()
 [[gnu::flatten]] double Engine::Run(const ReplayInstruction* in, std::string_view statement)
 {
     for (;; ++in) {
+        // Operators first: nearly every step is one, the last one of a
+        // statement with its value.
         if (in->step == ReplayStep::kOperate) {
             *in->result = Operate(in->code, *in->x, *in->y);
             continue;
         }
+        if (in->step == ReplayStep::kOperateEnd)
+            return *in->result = Operate(in->code, *in->x, *in->y);
         switch (in->step) {
         case ReplayStep::kCopy:
             *in->result = *in->x;
@@ -202,10 +206,9 @@ double Engine::EvaluateProgram()
             ShowMissingOperand(statement);
             return 0;
         case ReplayStep::kOperate:
+        case ReplayStep::kOperateEnd:
         case ReplayStep::kEnd:
             return *in->x;
-        case ReplayStep::kOperateEnd:
-            return *in->result = Operate(in->code, *in->x, *in->y);
         }
     }
 }
