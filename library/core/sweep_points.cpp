@@ -117,14 +117,21 @@ std::optional<double> ReadNumber(std::string_view text)
 
 }  // namespace
 
+std::string RangeEndsMessage(double from, double to)
+{
+    if (!std::isfinite(from))
+        return "起始值不是一个数";
+    if (!std::isfinite(to))
+        return "终止值不是一个数";
+    if (from == to)
+        return "起始值和终止值不能相同";
+    return {};
+}
+
 SweepPoints MakeSweepPoints(const SweepRange& range)
 {
-    if (!std::isfinite(range.from))
-        return Refused("起始值不是一个数");
-    if (!std::isfinite(range.to))
-        return Refused("终止值不是一个数");
-    if (range.from == range.to)
-        return Refused("起始值和终止值不能相同");
+    if (std::string message = RangeEndsMessage(range.from, range.to); !message.empty())
+        return Refused(std::move(message));
     if (range.spacing == SweepSpacing::Logarithmic && !(range.from > 0 && range.to > 0))
         return Refused("对数刻度的起始值和终止值必须大于0");
     return range.by_count ? ByCount(range) : ByStep(range);

@@ -28,6 +28,10 @@ struct SweepPoints {
     std::string message;  // GBK; empty when the range is good
 };
 
+// What is wrong with the ends of a range: not numbers, or the same;
+// empty when they make one.
+std::string RangeEndsMessage(double from, double to);
+
 // The points of `range`, first to last. A step that does not divide the
 // range stops short of `to`; one that reaches it within rounding ends
 // exactly on it. A range that cannot be swept gets its message instead.
