@@ -107,6 +107,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv)
     CommandLine result;
     std::vector<std::string> positional;
     SweepOptions sweep;
+    SolveOptions solve;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const bool has_value = i + 1 < argc;
@@ -142,6 +143,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv)
         } else if (arg == "--log" || arg == "--csv") {
             (arg == "--log" ? sweep.log : sweep.csv) = true;
             sweep.given = true;
+        } else if (solve.Take(argc, argv, i)) {
+            // Solving's options are checked together at the end.
         } else if (arg.size() > 1 && arg[0] == '-') {
             return Invalid("不认识的选项: " + std::string(arg));
         } else {
@@ -149,7 +152,12 @@ CommandLine ParseCommandLine(int argc, const char* const* argv)
         }
     }
     result = WithPositional(std::move(result), std::move(positional));
-    return result.mode == CommandLine::Mode::Invalid ? result : WithSweep(std::move(result), sweep);
+    if (result.mode != CommandLine::Mode::Invalid)
+        result = WithSweep(std::move(result), sweep);
+    if (result.mode == CommandLine::Mode::Invalid)
+        return result;
+    std::string error = solve.Check(result.mode == CommandLine::Mode::Formula, !result.sweep.name.empty(), result.solve);
+    return error.empty() ? result : Invalid(std::move(error));
 }
 
 }  // namespace orvik

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/solve_options.h"
 #include "engine/number_format.h"
 #include "library/core/sweep_points.h"
 
@@ -14,7 +15,7 @@ struct CommandLine {
         Window,   // no console option: the calculator window (file = optional process file)
         Eval,     // --eval TEXT / -e TEXT
         Console,  // --console
-        Formula,  // --formula FILE [NAME=VALUE ...] [--sweep NAME=FROM:TO[:STEP] ...]
+        Formula,  // --formula FILE [NAME=VALUE ...] [--sweep NAME=FROM:TO[:STEP] ... | --solve ...]
         List,     // --list: the formulas of the library
         Help,     // --help / -h
         Version,  // --version
@@ -32,6 +33,7 @@ struct CommandLine {
         SweepRangeTexts range;
         bool csv = false;
     } sweep;
+    SolveArguments solve;  // Formula with --solve
     std::string error;  // Invalid: what was wrong (UTF-8)
     bool radians = false;
     Radix radix = Radix::Decimal;

@@ -50,6 +50,12 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
       --log             与 --sweep 一起: 对数刻度, 值都须大于 0; 步长是相邻两值之比
       --csv             与 --sweep 一起: 输出 CSV (UTF-8 带 BOM, 逗号分隔), 同窗口的"保存表格"
       --list            列出公式库中的全部公式, 每行一个: 相对于公式库的路径, 按公式树的顺序
+      --solve 输入变量名 --target 结果变量名=目标值 [--range 起始值:终止值]
+                        与 --formula 一起, 反求: 找出这个输入变量在范围内使结果变量等于
+                        目标值的每一个值 (目标值、起始值和终止值可以是计算式); 不给
+                        --range 时范围是当前值的 1/10 到 10 倍 (当前值为 0 时 -1 到 1)。
+                        每个解一行 "输入值<Tab>结果值" (%.17g), 由小到大; 没有解时退出码 1,
+                        标准错误上给出最接近目标的一点; 变量名或值不对时退出码 2
       --radians         三角函数使用弧度 (默认为角度)
       --radix B|O|D|H   结果显示为二、八、十或十六进制 (默认 D)
       --bytes 1|2|4|8   二、八、十六进制显示的字节长 (默认 4)
@@ -66,6 +72,7 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
      orvik --radix H -e "255"            输出 0xFF
      orvik --formula 齿轮/标准直齿圆柱齿轮几何尺寸.tfl m=3 z=25
      orvik --formula 齿轮/标准直齿圆柱齿轮几何尺寸.tfl z=25 --sweep m=1:5:0.5
+     orvik --formula 齿轮/直齿轮端面重合度.tfl --solve z1 --target εα=1.6 --range 12:200
 )";
 
 constexpr const char* kVersion = "orvik " ORVIK_VERSION R"(

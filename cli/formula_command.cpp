@@ -2,7 +2,7 @@
 // Each NAME=VALUE is typed into the input's value cell and entered there;
 // then the formula is computed once and its statements and variables are
 // printed as the dialog shows them, or, with --sweep, computed over a range
-// of one input and printed as a table.
+// of one input and printed as a table, or, with --solve, solved backwards.
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +13,7 @@
 #include "cli/console_input.h"
 #include "cli/console_output.h"
 #include "cli/formula_library.h"
+#include "cli/solve_command.h"
 #include "engine/engine.h"
 #include "library/core/formula_sheet.h"
 #include "library/core/formula_sweep.h"
@@ -128,6 +129,10 @@ int RunFormulaCommand(const CommandLine& command_line)
     }
     if (!command_line.sweep.name.empty())
         return output.Finish(PrintSweep(sheet, command_line.sweep, host, output));
+    if (!command_line.solve.input.empty()) {
+        const int row = FindInput(sheet, command_line.solve.input, output);
+        return output.Finish(row < 0 ? 2 : PrintSolve(sheet, row, command_line.solve, host, output));
+    }
     sheet.Compute();
     PrintSheet(sheet, output);
     return output.Finish(0);

@@ -1,8 +1,8 @@
 #include "library/core/formula_solve.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
-#include <optional>
 
 #include "engine/engine.h"
 #include "engine/number_format.h"
@@ -10,6 +10,7 @@
 #include "library/core/compiled_formula.h"
 #include "library/core/formula_sheet.h"
 #include "library/core/sweep_points.h"
+#include "library/core/sweep_text.h"
 
 namespace orvik {
 namespace {
@@ -31,24 +32,6 @@ public:
 private:
     EngineHost& user_;
 };
-
-// One typed value; NaN for an empty text, nullopt after an engine message,
-// which `message` then holds after the entry's name.
-std::optional<double> EvaluateValue(const Engine& sheet_engine, const VariableTable& table, std::string text,
-                                    std::string_view name, EngineHost& host, std::string& message)
-{
-    if (TrimBlanks(text).empty())
-        return NAN;
-    ValueHost value_host(host);
-    const auto engine = std::make_unique<Engine>(value_host);
-    engine->SetAngleMode(sheet_engine.CurrentAngleMode());
-    engine->Variables() = table;
-    const double value = engine->EvaluateText(text);
-    if (value_host.message.empty())
-        return value;
-    message = std::string(name) + "算不出值:\n" + value_host.message;
-    return std::nullopt;
-}
 
 std::string Number(double v)
 {
@@ -78,14 +61,43 @@ std::pair<double, double> DefaultSolveRange(double v)
     return {-1, 1};
 }
 
+std::optional<double> ReadSolveValue(const FormulaSheet& sheet, const std::string& text, std::string_view what,
+                                     EngineHost& host, std::string& message)
+{
+    const std::string_view trimmed = TrimBlanks(text);
+    if (trimmed.empty()) {
+        message = std::string(what) + "不是一个数";
+        return std::nullopt;
+    }
+    // A number is taken as it is: the engine would read the exponent of
+    // 1e-06 as a name.
+    size_t consumed = 0;
+    const double number = ParseDecimalPrefix(trimmed, &consumed);
+    if (consumed == trimmed.size() && std::isfinite(number))
+        return number;
+    std::string statements = text;
+    ValueHost value_host(host);
+    const auto engine = std::make_unique<Engine>(value_host);
+    engine->SetAngleMode(sheet.CalculationEngine().CurrentAngleMode());
+    VariableTable& table = engine->Variables();
+    table = sheet.CalculationEngine().Variables();
+    sheet.ReadCells(table);
+    const double value = engine->EvaluateText(statements);
+    if (!value_host.message.empty())
+        message = std::string(what) + "算不出值:\n" + value_host.message;
+    else if (!std::isfinite(value))
+        message = std::string(what) + "不是一个数";
+    else
+        return value;
+    return std::nullopt;
+}
+
 SolveReading ReadSolveTexts(const FormulaSheet& sheet, const SolveTexts& texts, EngineHost& host)
 {
-    VariableTable table = sheet.CalculationEngine().Variables();
-    sheet.ReadCells(table);
     SolveReading reading;
     const struct {
         const std::string& text;
-        std::string_view name;
+        std::string_view what;
         double& value;
     } entries[] = {
         {texts.target, "目标值", reading.target},
@@ -93,17 +105,33 @@ SolveReading ReadSolveTexts(const FormulaSheet& sheet, const SolveTexts& texts, 
         {texts.to, "终止值", reading.to},
     };
     for (const auto& entry : entries) {
-        const std::optional<double> value =
-            EvaluateValue(sheet.CalculationEngine(), table, entry.text, entry.name, host, reading.message);
+        const std::optional<double> value = ReadSolveValue(sheet, entry.text, entry.what, host, reading.message);
         if (!value)
             return reading;
         entry.value = *value;
     }
-    if (!std::isfinite(reading.target))
-        reading.message = "目标值不是一个数";
-    else
-        reading.message = RangeEndsMessage(reading.from, reading.to);
+    reading.message = RangeEndsMessage(reading.from, reading.to);
     return reading;
+}
+
+std::vector<std::string> SolveResultNames(const FormulaSheet& sheet)
+{
+    std::vector<std::string> names;
+    const auto add = [&names](std::string name) {
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(std::move(name));
+    };
+    for (const FormulaStatement& statement : sheet.Statements()) {
+        std::string text = statement.text;
+        StripBlanks(text);
+        // What is no assignment is named by its whole text.
+        std::string name = SweepResultName(text);
+        if (name.size() < text.size())
+            add(std::move(name));
+    }
+    for (int row = 0; row < sheet.RowCount(); ++row)
+        add(std::string(sheet.RowName(row)));
+    return names;
 }
 
 SolveResult RunSolve(const FormulaSheet& sheet, const SolvePlan& plan, EngineHost& host)
@@ -125,7 +153,8 @@ SolveResult RunSolve(const FormulaSheet& sheet, const SolvePlan& plan, EngineHos
         }
         if (variable < 0)
             variable = formula.FindVariable(plan.result);
-        return variable < 0 ? NAN : formula.Value(variable);
+        result.result_found = variable >= 0;
+        return result.result_found ? formula.Value(variable) : NAN;
     };
     result.search = FindRoots(value, plan.target, plan.from, plan.to);
     return result;

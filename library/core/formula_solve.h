@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "library/core/formula_sweep.h"
 #include "library/core/root_search.h"
@@ -28,6 +31,8 @@ struct SolveResult {
     RootSearchResult search;
     // The first engine message a point gave; empty when none did.
     std::string message;
+    // The result was a variable in at least one evaluation.
+    bool result_found = false;
 
     bool HasRoots() const { return !search.roots.empty(); }
 };
@@ -39,11 +44,17 @@ double InputValue(const FormulaSheet& sheet, int row);
 // v/10 to 10v, for a negative v 10v to v/10, for 0 -1 to 1.
 std::pair<double, double> DefaultSolveRange(double v);
 
-// The target and the range as the user typed them: each evaluated as a
-// value cell evaluates what is typed into it, with the formula's variables
-// as computing would find them, but on a copy of the table, so that
-// nothing it assigns reaches the formula. Unknown names are asked of
-// `host`.
+// A value typed for solving (the target, an end of the range): a number
+// as it is, anything else evaluated as a value cell evaluates what is
+// typed into it, with the formula's
+// variables as computing would find them, but on a copy of the table, so
+// that nothing it assigns reaches the formula. Unknown names are asked of
+// `host`. Nullopt, with a message that names the entry (`what`), when the
+// text is empty, makes the engine speak or gives no finite number.
+std::optional<double> ReadSolveValue(const FormulaSheet& sheet, const std::string& text, std::string_view what,
+                                     EngineHost& host, std::string& message);
+
+// The target and the range as the user typed them.
 struct SolveTexts {
     std::string target;
     std::string from;
@@ -56,6 +67,10 @@ struct SolveReading {
     std::string message;  // names the first entry that is wrong; empty when all are good
 };
 SolveReading ReadSolveTexts(const FormulaSheet& sheet, const SolveTexts& texts, EngineHost& host);
+
+// What may be solved for: the variables the statements assign, in their
+// order, then the variable list's rows.
+std::vector<std::string> SolveResultNames(const FormulaSheet& sheet);
 
 // Searches the plan's range. Each value tried is computed as computing the
 // sheet computes with that value in the input's cell and every other cell

@@ -2,9 +2,12 @@
 
 #include <sys/wait.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -143,7 +146,7 @@ TEST_F(ConsoleTest, HelpDescribesEveryOption)
     const ProcessResult run = RunOrvik({"--help"});
     EXPECT_EQ(run.status, 0);
     for (const char* option : {"--eval", "--console", "--formula", "--sweep", "--points", "--log", "--csv",
-                               "--list", "--radians", "--radix", "--bytes", "--help", "--version"})
+                               "--list", "--solve", "--target", "--range", "--radians", "--radix", "--bytes", "--help", "--version"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
     const ProcessResult version = RunOrvik({"--version"});
     EXPECT_EQ(version.status, 0);
@@ -311,6 +314,60 @@ TEST_F(ConsoleTest, StaleDisplayFallsBackToTheConsole)
     EXPECT_EQ(run.out, "6.000000000000\n");
     EXPECT_EQ(run.err, "orvik: 没有可用的图形显示 (DISPLAY 或 WAYLAND_DISPLAY 未设置或连不上), 改用控制台计算\n"
                        "orvik: " + process_file + " 只在窗口中打开, 控制台不读它\n");
+}
+
+TEST_F(ConsoleTest, SolvePrintsEveryRootAndSaysWhenThereIsNone)
+{
+    // sigma = F/A with A = pi x^2/4, and k needing the unknown q (GBK names).
+    const std::string f = WriteFile("solve.tfl", "ORVIK_FILE\r\n[VAR_INIT]\r\nx=3\r\nF=10000\r\n[end]\r\n[EXPRESS]\r\ny=x^2\r\n"
+                                                 "A=\xA6\xD0*x^2/4\r\n\xA6\xD2=F/A\r\nk=x*q\r\n[end]\r\n[COMMENT]\r\n\r\n[end]\r\n");
+    const double pi = std::numbers::pi;
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::vector<double> roots;
+        std::string err;  // what standard error holds after the prompt
+    } cases[] = {
+        {{"--solve", "x", "--target", "σ=120", "--range", "1:100"}, 0, {10.300645387285057}, ""},
+        {{"F=2*10000", "--solve", "x", "--target", "σ=2*60", "--range", "-(100):1"}, 0,
+         {-std::sqrt(4 * 20000 / (120 * pi))}, ""},
+        {{"--solve", "x", "--target", "y=16"}, 0, {4}, ""},  // 0.3 to 30 around x = 3
+        {{"--solve", "x", "--target", "k=-4*x", "--range", "-10:10"}, 0, {-6}, ""},  // q = 2; -4*x is -12
+        {{"--solve", "x", "--target", "y=-1", "--range", "-2:2"}, 1, {},
+         "orvik: 没有找到解: x 从 -2 到 2 时 y 达不到 -1; 最接近时 x = 0, y = 0\n"},
+        {{"--solve", "x", "--target", "z=1"}, 2, {}, "orvik: z 不是这个公式的变量\n"},
+        {{"--solve", "w", "--target", "y=1"}, 2, {}, "orvik: w 不是这个公式的输入变量\n"},
+        {{"--solve", "x", "--target", "y=(1"}, 2, {}, "orvik: 目标值算不出值:\n计算式[(1]中少了1个')'号\n"},
+        {{"--solve", "x", "--target", "y=1", "--range", "1:1"}, 2, {}, "orvik: 起始值和终止值不能相同\n"},
+        {{"--solve", "x", "--target", "y"}, 2, {}, "orvik: --solve 要有 --target 结果变量名=目标值: y\n"},
+        {{"--solve", "x", "--target", "y=1", "--range", "1"}, 2, {}, "orvik: --range 应写成 起始值:终止值: 1\n"},
+        {{"--target", "y=1"}, 2, {}, "orvik: --target 和 --range 要和 --solve 一起用\n"},
+        {{"--sweep", "x=1:2:1", "--solve", "x", "--target", "y=1"}, 2, {}, "orvik: --solve 和 --sweep 不能一起用\n"},
+        {{"--solve"}, 2, {}, "orvik: --solve 后面缺少 输入变量名\n"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"--formula", f};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const ProcessResult run = RunOrvik(args, "2\n");
+        const std::string what = c.args.back();
+        EXPECT_EQ(run.status, c.status) << what;
+        // The prompt for q comes once, when the statements are first computed.
+        const std::string err = run.err.starts_with("q = ") ? run.err.substr(4) : run.err;
+        EXPECT_EQ(err.substr(0, c.err.size()), c.err) << what;
+        EXPECT_EQ(err.find("q = "), std::string::npos) << what;
+        std::istringstream lines(run.out);
+        std::string x;
+        std::string value;
+        for (const double root : c.roots) {
+            ASSERT_TRUE(std::getline(lines, x, '\t') && std::getline(lines, value)) << what;
+            EXPECT_NEAR(std::stod(x), root, 1e-12 * std::abs(root)) << what;
+        }
+        EXPECT_EQ(lines.peek(), EOF) << what;
+    }
+    // Both with all their digits.
+    EXPECT_EQ(RunOrvik({"--formula", f, "--solve", "x", "--target", "y=6.25", "--range", "0:10"}, "2\n").out,
+              "2.5\t6.25\n");
+    EXPECT_TRUE(RunOrvik({"-e", "1", "--solve", "x"}).err.starts_with("orvik: --solve、--target 和 --range 只能和 --formula 一起用"));
 }
 
 }  // namespace

@@ -190,14 +190,16 @@ TEST_F(FormulaSolveTest, SaysWhereItCameClosestAndWhyPointsHadNoValue)
     result = RunSolve(*sheet_, {0, "r", 20, 1, 1.4}, host_);
     EXPECT_EQ(SolveNoRootText(result), "没有找到解: m 从 1 到 1.4 时没有一个点算得出 r");
     EXPECT_EQ(result.search.no_value_points, kRootScanIntervals + 1);
-    EXPECT_EQ(RunSolve(*sheet_, {0, "nothing", 1, 2, 3}, host_).search.no_value_points, kRootScanIntervals + 1);
+    result = RunSolve(*sheet_, {0, "nothing", 1, 2, 3}, host_);
+    EXPECT_FALSE(result.result_found);
+    EXPECT_EQ(result.search.no_value_points, kRootScanIntervals + 1);
     EXPECT_EQ(host_.messages.size(), 0u);
     EXPECT_EQ(engine_->Variables().FindVariable("d"), -1);  // the table the user sees is as it was
 }
 
 TEST_F(FormulaSolveTest, TheTargetAndRangeAreTypedValuesAndTheDefaultRangeSurroundsTheInput)
 {
-    Open("m=2\r\nz=20\r\n", "d=m*z\r\n");
+    Open("m=2\r\nz=20\r\n", "d=m*z\r\nd*2\r\n h = d+1 // 齿顶\r\n");
     sheet_->SetCell(1, "-4");  // typed, not yet computed: taken as computing takes it
     EXPECT_EQ(InputValue(*sheet_, 0), 2);
     EXPECT_EQ(InputValue(*sheet_, 1), -4);
@@ -207,6 +209,7 @@ TEST_F(FormulaSolveTest, TheTargetAndRangeAreTypedValuesAndTheDefaultRangeSurrou
         SolveReading reading;
     } cases[] = {
         {{"m*z", "1", "2^3"}, {-8, 1, 8, ""}},
+        {{"2.5E+006", " 1e-3", "2"}, {2.5e6, 0.001, 2, ""}},  // numbers as they are
         {{"q+free", "-1", "1"}, {10, -1, 1, ""}},  // q is asked for
         {{"", "1", "2"}, {0, 1, 2, "目标值不是一个数"}},
         {{"1/0", "1", "2"}, {0, 1, 2, "目标值不是一个数"}},
@@ -226,6 +229,11 @@ TEST_F(FormulaSolveTest, TheTargetAndRangeAreTypedValuesAndTheDefaultRangeSurrou
     EXPECT_EQ(host_.prompts, std::vector<std::string>{"q"});
     EXPECT_EQ(host_.messages.size(), 0u);
     EXPECT_EQ(engine_->Variables().FindVariable("q"), -1);
+
+    // The statements' targets before computing has made them rows.
+    EXPECT_EQ(SolveResultNames(*sheet_), (std::vector<std::string>{"d", "h", "m", "z"}));
+    sheet_->Compute();
+    EXPECT_EQ(SolveResultNames(*sheet_), (std::vector<std::string>{"d", "h", "m", "z"}));
 
     EXPECT_EQ(DefaultSolveRange(5), (std::pair<double, double>{0.5, 50}));
     EXPECT_EQ(DefaultSolveRange(-5), (std::pair<double, double>{-50, -0.5}));
