@@ -109,13 +109,15 @@ void FormulaDialog::CreateControls()
     layout_->Add(letters_, units.Rect(139, 227, 34, 15), kButtonShares);
 
     // Where the letter list stands while editing, when sweeping is not possible.
-    sweep_ = AddButton(ids::kSweep, u"参数扫描"_s, units.Rect(127, 227, 50, 15));
+    sweep_ = AddButton(ids::kSweep, u"参数扫描"_s, units.Rect(119, 227, 42, 15));
     sweep_->setToolTip(u"让一个输入变量在一个范围内取值, 列出各结果并画成曲线"_s);
-    compute_ = AddButton(ids::kCompute, u"计算"_s, units.Rect(183, 227, 50, 15));
+    solve_ = AddButton(ids::kSolve, u"反求"_s, units.Rect(165, 227, 42, 15));
+    solve_->setToolTip(u"求一个输入变量取什么值时, 一个结果等于给定的目标值"_s);
+    compute_ = AddButton(ids::kCompute, u"计算"_s, units.Rect(211, 227, 42, 15));
     compute_->setDefault(true);
-    print_ = AddButton(ids::kPrint, u"打印"_s, units.Rect(239, 227, 50, 15));
+    print_ = AddButton(ids::kPrint, u"打印"_s, units.Rect(257, 227, 42, 15));
     print_->setToolTip(u"将本次计算式及结果打印"_s);
-    save_ = AddButton(ids::kSaveResults, u"保存"_s, units.Rect(295, 227, 50, 15));
+    save_ = AddButton(ids::kSaveResults, u"保存"_s, units.Rect(303, 227, 42, 15));
     save_->setToolTip(u"将本次计算式及结果存入文件"_s);
     ShowEditors(false);
 }
@@ -176,6 +178,7 @@ void FormulaDialog::ConnectCommands()
     connect(print_, &QPushButton::clicked, this, &FormulaDialog::Print);
     connect(save_, &QPushButton::clicked, this, &FormulaDialog::SaveResults);
     connect(sweep_, &QPushButton::clicked, this, &FormulaDialog::Sweep);
+    connect(solve_, &QPushButton::clicked, this, &FormulaDialog::Solve);
     connect(letters_, &QComboBox::activated, this, &FormulaDialog::InsertLetter);
     connect(variables_, &EditableListCtrl::ValueEntered, this, &FormulaDialog::EnterValue);
     connect(variables_, &EditableListCtrl::TextRefused, this,

@@ -61,6 +61,9 @@ public:
     void SaveResults();
     // 参数扫描: the settings, then the sweep, then its window (its child).
     void Sweep();
+    // 反求: the settings, then the search, then its window (its child),
+    // whose 采用 enters the root chosen into the input's cell and computes.
+    void Solve();
 
 signals:
     // The user chose to keep the formula's variables for free calculation.
@@ -92,9 +95,12 @@ private:
     void ShowDescription();
     void EnterValue(int row);
     void ShowMessages(const FormulaSheet::OpenResult& result);
-    // Printing and saving need an open formula, sweeping one with an input
-    // and a statement, and no edit in progress.
+    // Printing and saving need an open formula, sweeping and solving one
+    // with an input and a statement, and no edit in progress.
     void EnableCommands();
+
+    // Solving (formula_dialog_solve.cpp).
+    void AdoptRoot(int row, double value);
 
     // Editing (formula_dialog_editing.cpp).
     void BeginEditing(Editing editing, const QString& caption);
@@ -120,6 +126,7 @@ private:
     QPushButton* print_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* sweep_ = nullptr;
+    QPushButton* solve_ = nullptr;
     QLabel* letters_label_ = nullptr;
     QComboBox* letters_ = nullptr;
     // Where a chosen letter goes: the editor that last had the focus.

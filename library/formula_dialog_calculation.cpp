@@ -110,7 +110,9 @@ void FormulaDialog::EnableCommands()
     bool has_input = false;
     for (int row = 0; row < sheet_.RowCount() && !has_input; ++row)
         has_input = sheet_.IsInputRow(row);
-    sweep_->setEnabled(sheet_.IsOpen() && has_input && !sheet_.Statements().empty() && editing_ == Editing::None);
+    const bool can_vary = sheet_.IsOpen() && has_input && !sheet_.Statements().empty() && editing_ == Editing::None;
+    sweep_->setEnabled(can_vary);
+    solve_->setEnabled(can_vary);
 }
 
 void FormulaDialog::Print()

@@ -120,6 +120,7 @@ void FormulaDialog::ShowEditors(bool editing)
     print_->setVisible(!editing);
     save_->setVisible(!editing);
     sweep_->setVisible(!editing);
+    solve_->setVisible(!editing);
     description_->setReadOnly(!editing);
 }
 

@@ -18,6 +18,7 @@
 #include "engine/number_format.h"
 #include "engine/number_text.h"
 #include "library/core/formula_sheet.h"
+#include "library/dialog_buttons.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
 #include "platform/user_port.h"
@@ -31,13 +32,6 @@ namespace ids = id::sweep;
 namespace {
 
 constexpr int kProposedSteps = 10;
-
-template <typename T>
-T* WithId(T* control, int id)
-{
-    SetControlId(*control, id);
-    return control;
-}
 
 QString Number(double v)
 {
@@ -68,25 +62,25 @@ SweepDialog::SweepDialog(const FormulaSheet& sheet, UserPort& port, QWidget* par
 void SweepDialog::CreateControls()
 {
     auto* form = new QFormLayout;
-    input_ = WithId(new QComboBox, ids::kInput);
+    input_ = WithControlId(new QComboBox, ids::kInput);
     form->addRow(u"变量"_s, input_);
-    from_ = WithId(new QLineEdit, ids::kFrom);
+    from_ = WithControlId(new QLineEdit, ids::kFrom);
     form->addRow(u"起始值"_s, from_);
-    to_ = WithId(new QLineEdit, ids::kTo);
+    to_ = WithControlId(new QLineEdit, ids::kTo);
     form->addRow(u"终止值"_s, to_);
-    by_step_ = WithId(new QRadioButton(u"步长"_s), ids::kByStep);
-    step_ = WithId(new QLineEdit, ids::kStep);
+    by_step_ = WithControlId(new QRadioButton(u"步长"_s), ids::kByStep);
+    step_ = WithControlId(new QLineEdit, ids::kStep);
     form->addRow(by_step_, step_);
-    by_count_ = WithId(new QRadioButton(u"点数"_s), ids::kByCount);
-    count_ = WithId(new QLineEdit(QString::number(kProposedSteps + 1)), ids::kCount);
+    by_count_ = WithControlId(new QRadioButton(u"点数"_s), ids::kByCount);
+    count_ = WithControlId(new QLineEdit(QString::number(kProposedSteps + 1)), ids::kCount);
     form->addRow(by_count_, count_);
     auto* amount = new QButtonGroup(this);
     amount->addButton(by_step_);
     amount->addButton(by_count_);
     by_step_->setChecked(true);
 
-    auto* linear = WithId(new QRadioButton(u"线性"_s), ids::kLinear);
-    logarithmic_ = WithId(new QRadioButton(u"对数"_s), ids::kLogarithmic);
+    auto* linear = WithControlId(new QRadioButton(u"线性"_s), ids::kLinear);
+    logarithmic_ = WithControlId(new QRadioButton(u"对数"_s), ids::kLogarithmic);
     linear->setChecked(true);
     auto* spacing = new QHBoxLayout;
     spacing->addWidget(linear);
@@ -94,12 +88,8 @@ void SweepDialog::CreateControls()
     spacing->addStretch();
     form->addRow(u"刻度"_s, spacing);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setText(u"确定"_s);
-    SetControlId(*ok_, id::kOk);
-    buttons->button(QDialogButtonBox::Cancel)->setText(u"取消"_s);
-    SetControlId(*buttons->button(QDialogButtonBox::Cancel), id::kCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -116,8 +106,6 @@ void SweepDialog::CreateControls()
         ProposeStep();
         ShowSpacing();
     });
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     ShowSpacing();
     EnableOk();
 }
@@ -125,7 +113,7 @@ void SweepDialog::CreateControls()
 // One check box per statement, all chosen; many scroll.
 QWidget* SweepDialog::CreateResultBoxes()
 {
-    auto* group = WithId(new QGroupBox(u"显示的结果"_s), ids::kResults);
+    auto* group = WithControlId(new QGroupBox(u"显示的结果"_s), ids::kResults);
     auto* boxes = new QWidget;
     auto* column = new QVBoxLayout(boxes);
     for (const FormulaStatement& statement : sheet_.Statements()) {

@@ -11,6 +11,14 @@ inline void SetControlId(QObject& control, int id)
     control.setObjectName(QString::number(id));
 }
 
+// The control, once it has its identifier: for building dialogs.
+template <typename T>
+T* WithControlId(T* control, int id)
+{
+    SetControlId(*control, id);
+    return control;
+}
+
 template <typename T>
 T* FindControl(const QObject& root, int id)
 {

@@ -123,6 +123,7 @@ inline constexpr int kDefinitionsEditor = 1090;
 inline constexpr int kStatementsEditor = 1091;
 inline constexpr int kSaveResults = 1092;
 inline constexpr int kSweep = 1089;  // 参数扫描
+inline constexpr int kSolve = 1140;  // 反求
 // The variable list's box over the cell being edited.
 inline constexpr int kCellEditor = 101;
 inline constexpr int kLibraryMenu = 103;
@@ -160,6 +161,25 @@ inline constexpr int kSaveTable = 1115;
 inline constexpr int kSaveImage = 1116;
 inline constexpr int kPrint = 1117;
 }  // namespace sweep_result
+
+// Solving the formula dialog's formula backwards: the settings, dialog 170,
+// and the window of the roots and the chart, 171.
+namespace solve {
+inline constexpr int kDialog = 170;
+inline constexpr int kResult = 1141;
+inline constexpr int kTarget = 1142;
+inline constexpr int kInput = 1143;
+inline constexpr int kFrom = 1144;
+inline constexpr int kTo = 1145;
+}  // namespace solve
+
+namespace solve_result {
+inline constexpr int kWindow = 171;
+inline constexpr int kSummary = 1146;
+inline constexpr int kRoots = 1147;
+inline constexpr int kChart = 1148;
+inline constexpr int kAdopt = 1149;
+}  // namespace solve_result
 
 // HelpTextDialog, dialog 150.
 namespace help_text {

@@ -192,6 +192,15 @@ std::string SolveNoValueText(const SolveResult& result)
     return text;
 }
 
+std::string SolveSummaryText(const SolveResult& result)
+{
+    std::string text = SolveSettingsText(result) + "\n";
+    text += result.HasRoots() ? "找到 " + std::to_string(result.search.roots.size()) + " 个解" : SolveNoRootText(result);
+    if (const std::string no_value = SolveNoValueText(result); !no_value.empty())
+        text += "\n" + no_value;
+    return text;
+}
+
 SweepResult SolveCurve(const SolveResult& result)
 {
     SweepResult curve;

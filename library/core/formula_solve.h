@@ -89,6 +89,10 @@ std::string SolveNoRootText(const SolveResult& result);
 // point had a value.
 std::string SolveNoValueText(const SolveResult& result);
 
+// The window's lines: the settings, how many roots there are or where the
+// result came closest, and how many points had no value, if any.
+std::string SolveSummaryText(const SolveResult& result);
+
 // The scan as a sweep of the result over the input, for drawing.
 SweepResult SolveCurve(const SolveResult& result);
 

@@ -178,15 +178,17 @@ TEST_F(FormulaSolveTest, SaysWhereItCameClosestAndWhyPointsHadNoValue)
     Open("m=2\r\nz=20\r\n", "d=m*z\r\nr=ainv(d-30)\r\n");
     SolveResult result = RunSolve(*sheet_, {0, "d", -5, 2, 3}, host_);
     EXPECT_FALSE(result.HasRoots());
-    EXPECT_EQ(SolveSettingsText(result), "反求: 式, 使 d = -5, m 从 2 到 3");
     EXPECT_EQ(SolveNoRootText(result), "没有找到解: m 从 2 到 3 时 d 达不到 -5; 最接近时 m = 2, d = 40");
     EXPECT_EQ(SolveNoValueText(result), "");
+    result.search.roots = {{1, 2}, {3, 4}};
+    EXPECT_EQ(SolveSummaryText(result), "反求: 式, 使 d = -5, m 从 2 到 3\n找到 2 个解");
 
     // Below m = 1.5 the statements stop with a message.
     result = RunSolve(*sheet_, {0, "d", -5, 1, 3}, host_);
     EXPECT_EQ(SolveNoRootText(result), "没有找到解: m 从 1 到 3 时 d 达不到 -5; 最接近时 m = 1.5, d = 30");
-    EXPECT_EQ(SolveNoValueText(result), "有 1000 个点算不出值, 第一个提示: 用于求渐开线反函数的值小于0，"
-                                        "可能是给定参数不合理造成的或公式有不完善的地方");
+    EXPECT_EQ(SolveSummaryText(result), "反求: 式, 使 d = -5, m 从 1 到 3\n" + SolveNoRootText(result)
+                                            + "\n有 1000 个点算不出值, 第一个提示: 用于求渐开线反函数的值小于0，"
+                                              "可能是给定参数不合理造成的或公式有不完善的地方");
     result = RunSolve(*sheet_, {0, "r", 20, 1, 1.4}, host_);
     EXPECT_EQ(SolveNoRootText(result), "没有找到解: m 从 1 到 1.4 时没有一个点算得出 r");
     EXPECT_EQ(result.search.no_value_points, kRootScanIntervals + 1);
