@@ -7,9 +7,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
-#include "engine/number_format.h"
 #include "library/core/formula_sheet.h"
-#include "library/dialog_buttons.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
 #include "platform/port_engine_host.h"
@@ -32,12 +30,7 @@ SolveDialog::SolveDialog(const FormulaSheet& sheet, UserPort& port, QWidget* par
     form->addRow(u"结果"_s, result_);
     target_ = WithControlId(new QLineEdit, ids::kTarget);
     form->addRow(u"目标值"_s, target_);
-    input_ = WithControlId(new QComboBox, ids::kInput);
-    form->addRow(u"变量"_s, input_);
-    from_ = WithControlId(new QLineEdit, ids::kFrom);
-    form->addRow(u"起始值"_s, from_);
-    to_ = WithControlId(new QLineEdit, ids::kTo);
-    form->addRow(u"终止值"_s, to_);
+    range_ = AddInputRangeRows(*form, sheet_);
     form->addRow(OkCancelButtons(*this));
 
     // The statements' results come before the inputs; the last of them is
@@ -48,27 +41,22 @@ SolveDialog::SolveDialog(const FormulaSheet& sheet, UserPort& port, QWidget* par
     const auto first_input = std::find_if(names.begin(), names.end(),
                                           [this](const std::string& name) { return sheet_.FindInputRow(name) >= 0; });
     result_->setCurrentIndex(std::max(0, static_cast<int>(first_input - names.begin()) - 1));
-    for (int row = 0; row < sheet_.RowCount(); ++row) {
-        if (sheet_.IsInputRow(row))
-            input_->addItem(FromGbk(sheet_.RowName(row)), row);
-    }
-    connect(input_, &QComboBox::currentIndexChanged, this, &SolveDialog::ProposeRange);
+    connect(range_.input, &QComboBox::currentIndexChanged, this, &SolveDialog::ProposeRange);
     ProposeRange();
     target_->setFocus();
 }
 
 void SolveDialog::ProposeRange()
 {
-    const auto [from, to] = DefaultSolveRange(InputValue(sheet_, input_->currentData().toInt()));
-    from_->setText(QString::fromStdString(FormatGeneral(from, 6)));
-    to_->setText(QString::fromStdString(FormatGeneral(to, 6)));
+    const auto [from, to] = DefaultSolveRange(InputValue(sheet_, range_.input->currentData().toInt()));
+    ShowProposedRange(range_, from, to);
 }
 
 void SolveDialog::accept()
 {
     SolveTexts texts;
     const std::pair<const QLineEdit*, std::string*> boxes[] = {
-        {target_, &texts.target}, {from_, &texts.from}, {to_, &texts.to}};
+        {target_, &texts.target}, {range_.from, &texts.from}, {range_.to, &texts.to}};
     for (const auto& [box, text] : boxes) {
         std::optional<std::string> gbk = ToGbk(box->text());
         if (!gbk) {
@@ -83,7 +71,7 @@ void SolveDialog::accept()
         port_.ShowMessage(FromGbk(reading.message));
         return;
     }
-    plan_ = {input_->currentData().toInt(), result_->currentData().toByteArray().toStdString(), reading.target,
+    plan_ = {range_.input->currentData().toInt(), result_->currentData().toByteArray().toStdString(), reading.target,
              reading.from, reading.to};
     QDialog::accept();
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "library/core/formula_solve.h"
+#include "library/settings_controls.h"
 
 class QComboBox;
 class QLineEdit;
@@ -35,9 +36,7 @@ private:
     UserPort& port_;
     QComboBox* result_ = nullptr;
     QLineEdit* target_ = nullptr;
-    QComboBox* input_ = nullptr;
-    QLineEdit* from_ = nullptr;
-    QLineEdit* to_ = nullptr;
+    InputRangeRows range_;
     SolvePlan plan_;
 };
 

@@ -18,7 +18,7 @@
 #include "engine/number_format.h"
 #include "engine/number_text.h"
 #include "library/core/formula_sheet.h"
-#include "library/dialog_buttons.h"
+#include "library/settings_controls.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
 #include "platform/user_port.h"
@@ -32,11 +32,6 @@ namespace ids = id::sweep;
 namespace {
 
 constexpr int kProposedSteps = 10;
-
-QString Number(double v)
-{
-    return QString::fromStdString(FormatGeneral(v, 6));
-}
 
 double NumberIn(const QLineEdit& box)
 {
@@ -52,22 +47,13 @@ SweepDialog::SweepDialog(const FormulaSheet& sheet, UserPort& port, QWidget* par
     setWindowTitle(u"参数扫描"_s);
     setMinimumWidth(320);
     CreateControls();
-    for (int row = 0; row < sheet_.RowCount(); ++row) {
-        if (sheet_.IsInputRow(row))
-            input_->addItem(FromGbk(sheet_.RowName(row)), row);
-    }
     ProposeRange();
 }
 
 void SweepDialog::CreateControls()
 {
     auto* form = new QFormLayout;
-    input_ = WithControlId(new QComboBox, ids::kInput);
-    form->addRow(u"变量"_s, input_);
-    from_ = WithControlId(new QLineEdit, ids::kFrom);
-    form->addRow(u"起始值"_s, from_);
-    to_ = WithControlId(new QLineEdit, ids::kTo);
-    form->addRow(u"终止值"_s, to_);
+    range_ = AddInputRangeRows(*form, sheet_);
     by_step_ = WithControlId(new QRadioButton(u"步长"_s), ids::kByStep);
     step_ = WithControlId(new QLineEdit, ids::kStep);
     form->addRow(by_step_, step_);
@@ -96,7 +82,7 @@ void SweepDialog::CreateControls()
     layout->addWidget(CreateResultBoxes());
     layout->addWidget(buttons);
 
-    connect(input_, &QComboBox::currentIndexChanged, this, &SweepDialog::ProposeRange);
+    connect(range_.input, &QComboBox::currentIndexChanged, this, &SweepDialog::ProposeRange);
     connect(by_step_, &QRadioButton::toggled, this, &SweepDialog::ShowSpacing);
     // A ratio seldom divides a range into whole steps: on a logarithmic
     // axis the points are counted unless the user asks for a ratio.
@@ -134,10 +120,9 @@ QWidget* SweepDialog::CreateResultBoxes()
 
 void SweepDialog::ProposeRange()
 {
-    const int row = input_->currentData().toInt();
+    const int row = range_.input->currentData().toInt();
     const double value = ParseDecimalPrefix(sheet_.RowCount() > row ? sheet_.Cell(row) : std::string());
-    from_->setText(Number(value));
-    to_->setText(Number(value == 0 ? 1 : 2 * value));
+    ShowProposedRange(range_, value, value == 0 ? 1 : 2 * value);
     ProposeStep();
 }
 
@@ -147,7 +132,7 @@ void SweepDialog::ProposeStep()
     if (logarithmic_->isChecked())
         step_->setText(u"10"_s);
     else
-        step_->setText(Number((NumberIn(*to_) - NumberIn(*from_)) / kProposedSteps));
+        step_->setText(ProposedNumber((NumberIn(*range_.to) - NumberIn(*range_.from)) / kProposedSteps));
 }
 
 // On a logarithmic axis the step is the ratio of neighbours.
@@ -169,14 +154,14 @@ void SweepDialog::accept()
 {
     const bool by_count = by_count_->isChecked();
     SweepRangeReading reading = ReadSweepRange(
-        {from_->text().toStdString(), to_->text().toStdString(),
+        {range_.from->text().toStdString(), range_.to->text().toStdString(),
          (by_count ? count_ : step_)->text().toStdString(), by_count,
          logarithmic_->isChecked() ? SweepSpacing::Logarithmic : SweepSpacing::Linear});
     if (!reading.points.message.empty()) {
         port_.ShowMessage(FromGbk(reading.points.message));
         return;
     }
-    plan_ = {input_->currentData().toInt(), reading.range, std::move(reading.points.values)};
+    plan_ = {range_.input->currentData().toInt(), reading.range, std::move(reading.points.values)};
     chosen_.clear();
     for (size_t i = 0; i < results_.size(); ++i) {
         if (results_[i]->isChecked())

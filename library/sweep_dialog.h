@@ -5,9 +5,9 @@
 #include <QDialog>
 
 #include "library/core/formula_sweep.h"
+#include "library/settings_controls.h"
 
 class QCheckBox;
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -43,9 +43,7 @@ private:
 
     const FormulaSheet& sheet_;
     UserPort& port_;
-    QComboBox* input_ = nullptr;
-    QLineEdit* from_ = nullptr;
-    QLineEdit* to_ = nullptr;
+    InputRangeRows range_;
     QRadioButton* by_step_ = nullptr;
     QLineEdit* step_ = nullptr;
     QRadioButton* by_count_ = nullptr;

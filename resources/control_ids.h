@@ -168,9 +168,10 @@ namespace solve {
 inline constexpr int kDialog = 170;
 inline constexpr int kResult = 1141;
 inline constexpr int kTarget = 1142;
-inline constexpr int kInput = 1143;
-inline constexpr int kFrom = 1144;
-inline constexpr int kTo = 1145;
+// The input and the range as in the sweep's settings.
+inline constexpr int kInput = sweep::kInput;
+inline constexpr int kFrom = sweep::kFrom;
+inline constexpr int kTo = sweep::kTo;
 }  // namespace solve
 
 namespace solve_result {

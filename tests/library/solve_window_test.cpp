@@ -31,15 +31,6 @@ namespace {
 const QString kBolt = u"ORVIK_FILE\r\n[VAR_INIT]\r\nd=5\r\nF=10000\r\n[end]\r\n[EXPRESS]\r\nA=π*d^2/4\r\nσ=F/A\r\n"
                       u"[end]\r\n[COMMENT]\r\n\r\n[end]\r\n"_s;
 
-template <typename T>
-T& In(const QWidget& root, int id)
-{
-    T* control = FindControl<T>(root, id);
-    if (!control)
-        qFatal("control %d missing", id);
-    return *control;
-}
-
 }  // namespace
 
 class SolveWindowTest : public QObject, FormulaDialogFixture {

@@ -44,15 +44,6 @@ struct Settings {
     QList<int> unchecked;  // results left out
 };
 
-template <typename T>
-T& In(const QWidget& root, int id)
-{
-    T* control = FindControl<T>(root, id);
-    if (!control)
-        qFatal("control %d missing", id);
-    return *control;
-}
-
 }  // namespace
 
 class SweepWindowTest : public QObject, FormulaDialogFixture {

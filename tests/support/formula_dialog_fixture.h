@@ -15,9 +15,20 @@
 #include "fake_process_start.h"
 #include "fake_user_port.h"
 #include "library/formula_dialog.h"
+#include "platform/control_id.h"
 #include "platform/port_engine_host.h"
 
 namespace orvik {
+
+// The control `id` in `root`, which the test cannot go on without.
+template <typename T>
+T& In(const QWidget& root, int id)
+{
+    T* control = FindControl<T>(root, id);
+    if (!control)
+        qFatal("control %d missing", id);
+    return *control;
+}
 
 class FormulaDialogFixture {
 protected:
