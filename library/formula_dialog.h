@@ -98,6 +98,7 @@ private:
     // Printing and saving need an open formula, sweeping and solving one
     // with an input and a statement, and no edit in progress.
     void EnableCommands();
+    bool EnterTypedCells();
 
     // Solving (formula_dialog_solve.cpp).
     void AdoptRoot(int row, double value);

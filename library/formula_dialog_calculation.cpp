@@ -125,13 +125,17 @@ void FormulaDialog::Print()
 
 // The sweep asks its own questions through the port; its engine messages
 // are kept for one message that says where it stopped.
-void FormulaDialog::Sweep()
+// Cells typed into without Enter count as entered, as 计算 takes them.
+bool FormulaDialog::EnterTypedCells()
 {
-    if (!sweep_->isEnabled())
-        return;
     const bool entered = sheet_.EnterTypedCells();
     variables_model_->CellsChanged();
-    if (!entered)
+    return entered;
+}
+
+void FormulaDialog::Sweep()
+{
+    if (!sweep_->isEnabled() || !EnterTypedCells())
         return;
     SweepDialog settings(sheet_, port_, this);
     if (port_.RunDialog(settings) != QDialog::Accepted)

@@ -14,7 +14,7 @@ namespace orvik {
 // messages only count points without a value.
 void FormulaDialog::Solve()
 {
-    if (!solve_->isEnabled())
+    if (!solve_->isEnabled() || !EnterTypedCells())
         return;
     SolveDialog settings(sheet_, port_, this);
     if (port_.RunDialog(settings) != QDialog::Accepted)
