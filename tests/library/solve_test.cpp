@@ -123,6 +123,7 @@ protected:
         const std::filesystem::path path = dir_ / "式.tfl";
         std::ofstream(path, std::ios::binary) << "ORVIK_FILE\r\n[VAR_INIT]\r\n" << inputs << "[end]\r\n[EXPRESS]\r\n"
                                               << statements << "[end]\r\n[COMMENT]\r\n\r\n[end]\r\n";
+        sheet_.reset();  // it leaves the table of the engine it was opened on
         engine_ = std::make_unique<Engine>(host_);
         engine_->Variables().Append("free", 7, origin::kInput);
         sheet_ = std::make_unique<FormulaSheet>(*engine_);
