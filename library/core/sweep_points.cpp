@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/number_text.h"
+#include "library/core/number_entry.h"
 
 namespace orvik {
 namespace {
@@ -102,19 +102,6 @@ SweepPoints ByCount(const SweepRange& range)
     return points;
 }
 
-// A whole text that is one finite decimal number, blanks around it allowed.
-std::optional<double> ReadNumber(std::string_view text)
-{
-    text = TrimBlanks(text);
-    if (text.empty())
-        return std::nullopt;
-    size_t consumed = 0;
-    const double value = ParseDecimalPrefix(text, &consumed);
-    if (consumed != text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 }  // namespace
 
 std::string RangeEndsMessage(double from, double to)
@@ -148,9 +135,9 @@ SweepRangeReading ReadSweepRange(const SweepRangeTexts& texts)
     SweepRange& range = reading.range;
     range.by_count = texts.by_count;
     range.spacing = texts.spacing;
-    const std::optional<double> from = ReadNumber(texts.from);
-    const std::optional<double> to = ReadNumber(texts.to);
-    const std::optional<double> amount = ReadNumber(texts.amount);
+    const std::optional<double> from = ReadNumberEntry(texts.from);
+    const std::optional<double> to = ReadNumberEntry(texts.to);
+    const std::optional<double> amount = ReadNumberEntry(texts.amount);
     if (!from) {
         reading.points.message = "起始值不是一个数";
     } else if (!to) {

@@ -8,71 +8,27 @@
 #include "engine/number_format.h"
 #include "library/core/formula_sweep.h"
 #include "library/core/formula_values.h"
-#include "platform/gbk.h"
+#include "library/core/table_text.h"
 #include "records/print_text.h"
 
 namespace orvik {
 namespace {
 
-// How one text form of the table writes its fields and lines.
-struct TableStyle {
-    std::string_view separator;
-    std::string_view line_end;
-    std::string (*header)(std::string_view gbk);
-    void (*append_value)(std::string& text, double v);
-};
-
-// A field of "%.17g" is at most this long.
-constexpr size_t kFieldEstimate = 24;
-
-std::string TableText(const SweepResult& result, std::span<const int> statements, const TableStyle& style)
+std::string TableOf(const SweepResult& result, std::span<const int> statements, const TableStyle& style)
 {
-    std::string text;
-    text.reserve((statements.size() + 1) * kFieldEstimate * (result.inputs.size() + 1));
-    text += style.header(result.input_name);
-    for (const int statement : statements) {
-        text += style.separator;
-        text += style.header(result.statements[statement]);
-    }
-    text += style.line_end;
+    TableText table(style);
+    table.Reserve((statements.size() + 1) * kNumberFieldEstimate * (result.inputs.size() + 1));
+    table.Text(result.input_name);
+    for (const int statement : statements)
+        table.Text(result.statements[statement]);
+    table.EndLine();
     for (int point = 0; point < result.PointCount(); ++point) {
-        style.append_value(text, result.inputs[point]);
-        for (const int statement : statements) {
-            text += style.separator;
-            style.append_value(text, result.results[statement][point]);
-        }
-        text += style.line_end;
+        table.Number(result.inputs[point]);
+        for (const int statement : statements)
+            table.Number(result.results[statement][point]);
+        table.EndLine();
     }
-    return text;
-}
-
-void AppendFullPrecision(std::string& text, double v)
-{
-    AppendGeneral(text, v, 17);
-}
-
-void AppendShown(std::string& text, double v)
-{
-    text += FormulaValueText(v);
-}
-
-std::string CsvField(std::string_view gbk)
-{
-    const std::string text = GbkToUtf8(gbk);
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-std::string AsIs(std::string_view gbk)
-{
-    return std::string(gbk);
+    return table.Take();
 }
 
 std::string Number(double v)
@@ -119,19 +75,19 @@ std::vector<int> AllSweepStatements(const SweepResult& result)
 
 std::string SweepTabText(const SweepResult& result)
 {
-    return TableText(result, AllSweepStatements(result), {"\t", "\n", GbkToUtf8, AppendFullPrecision});
+    return TableOf(result, AllSweepStatements(result), kTabTable);
 }
 
 std::string SweepCsvText(const SweepResult& result, std::span<const int> statements)
 {
-    return "\xEF\xBB\xBF" + TableText(result, statements, {",", "\r\n", CsvField, AppendFullPrecision});
+    return std::string(kUtf8ByteOrderMark) + TableOf(result, statements, kCsvTable);
 }
 
 std::string SweepPrintText(const SweepResult& result, std::span<const int> statements)
 {
     std::string text = SweepSettingsText(result) + "\r\n";
     AppendPrintSections(text, {.inputs = true, .process = true, .outputs = false}, result.fixed_inputs,
-                        TableText(result, statements, {"\t", "\r\n", AsIs, AppendShown}), {});
+                        TableOf(result, statements, PrintTable<FormulaValueText>()), {});
     return text;
 }
 
