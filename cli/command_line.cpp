@@ -80,6 +80,14 @@ CommandLine WithSweep(CommandLine result, const SweepOptions& options)
     return result;
 }
 
+CommandLine WithTolerance(CommandLine result, const ToleranceOptions& options)
+{
+    const std::string_view other = !result.sweep.name.empty() ? "--sweep" : !result.solve.input.empty() ? "--solve" : "";
+    const std::string error =
+        ReadToleranceOptions(options, result.mode == CommandLine::Mode::Formula, other, result.tolerance);
+    return error.empty() ? result : Invalid(error);
+}
+
 // The arguments that are not options: a formula's NAME=VALUE pairs, or else
 // the one process file.
 CommandLine WithPositional(CommandLine result, std::vector<std::string> positional)
@@ -108,6 +116,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv)
     std::vector<std::string> positional;
     SweepOptions sweep;
     SolveOptions solve;
+    ToleranceOptions tolerance;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const bool has_value = i + 1 < argc;
@@ -145,6 +154,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv)
             sweep.given = true;
         } else if (solve.Take(argc, argv, i)) {
             // Solving's options are checked together at the end.
+        } else if (TakeToleranceOption(argc, argv, i, tolerance)) {
+            // Checked with the others at the end, as solving's.
         } else if (arg.size() > 1 && arg[0] == '-') {
             return Invalid("不认识的选项: " + std::string(arg));
         } else {
@@ -157,7 +168,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv)
     if (result.mode == CommandLine::Mode::Invalid)
         return result;
     std::string error = solve.Check(result.mode == CommandLine::Mode::Formula, !result.sweep.name.empty(), result.solve);
-    return error.empty() ? result : Invalid(std::move(error));
+    if (!error.empty())
+        return Invalid(std::move(error));
+    return WithTolerance(std::move(result), tolerance);
 }
 
 }  // namespace orvik

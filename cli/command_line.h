@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/solve_options.h"
+#include "cli/tolerance_options.h"
 #include "engine/number_format.h"
 #include "library/core/sweep_points.h"
 
@@ -15,7 +16,7 @@ struct CommandLine {
         Window,   // no console option: the calculator window (file = optional process file)
         Eval,     // --eval TEXT / -e TEXT
         Console,  // --console
-        Formula,  // --formula FILE [NAME=VALUE ...] [--sweep NAME=FROM:TO[:STEP] ... | --solve ...]
+        Formula,  // --formula FILE [NAME=VALUE ...] [--sweep NAME=FROM:TO[:STEP] ... | --solve ... | --tolerance NAME=SPEC ...]
         List,     // --list: the formulas of the library
         Help,     // --help / -h
         Version,  // --version
@@ -34,6 +35,7 @@ struct CommandLine {
         bool csv = false;
     } sweep;
     SolveArguments solve;  // Formula with --solve
+    ToleranceRequest tolerance;  // Formula with --tolerance
     std::string error;  // Invalid: what was wrong (UTF-8)
     bool radians = false;
     Radix radix = Radix::Decimal;

@@ -49,6 +49,18 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
                         这时写 --sweep 变量名=起始值:终止值
       --log             与 --sweep 一起: 对数刻度, 值都须大于 0; 步长是相邻两值之比
       --csv             与 --sweep 一起: 输出 CSV (UTF-8 带 BOM, 逗号分隔), 同窗口的"保存表格"
+      --tolerance 变量名=公差
+                        与 --formula 一起, 公差分析 (可以给多个): 公差写成 ±T 或 +-T (值-T 到值+T)、
+                        +A/-B (值加两个带符号的偏差, 如 +0.021/0、-0.007/-0.020) 或 P% (值的
+                        ±P%), 没有公差的输入不变。先输出一行列名, 再每个计算式赋值的变量一行:
+                        变量名、名义值、最坏情况最小值和最大值、RSS 中心值和半宽、蒙特卡洛均值和
+                        标准差、0.135% 和 99.865% 分位点 (%.17g, Tab 分隔)。没有得出数值的样本
+                        不计入, 个数在标准错误上说明。名义值处没有得出数值时退出码 1;
+                        变量名不是公式的输入或公差写法不对时 2
+      --normal          与 --tolerance 一起: 蒙特卡洛按正态分布取样 (均值在范围中点, σ = 半宽/3),
+                        默认在范围内均匀取样
+      --samples 个数    与 --tolerance 一起: 蒙特卡洛的样本数 (2 到 1000000, 默认 100000)
+      --seed 种子       与 --tolerance 一起: 随机数种子 (默认 1); 种子相同, 结果也相同
       --list            列出公式库中的全部公式, 每行一个: 相对于公式库的路径, 按公式树的顺序
       --solve 输入变量名 --target 结果变量名=目标值 [--range 起始值:终止值]
                         与 --formula 一起, 反求: 找出这个输入变量在范围内使结果变量等于
@@ -73,6 +85,7 @@ constexpr const char* kUsage = R"(用法: orvik [选项] [计算过程文件.vek
      orvik --formula 齿轮/标准直齿圆柱齿轮几何尺寸.tfl m=3 z=25
      orvik --formula 齿轮/标准直齿圆柱齿轮几何尺寸.tfl z=25 --sweep m=1:5:0.5
      orvik --formula 齿轮/直齿轮端面重合度.tfl --solve z1 --target εα=1.6 --range 12:200
+     orvik --formula 齿轮/直齿轮端面重合度.tfl --tolerance x1=±0.05 --tolerance α=±0.1
 )";
 
 constexpr const char* kVersion = "orvik " ORVIK_VERSION R"(

@@ -2,7 +2,8 @@
 // Each NAME=VALUE is typed into the input's value cell and entered there;
 // then the formula is computed once and its statements and variables are
 // printed as the dialog shows them, or, with --sweep, computed over a range
-// of one input and printed as a table, or, with --solve, solved backwards.
+// of one input and printed as a table, or, with --solve, solved backwards,
+// or, with --tolerance, analysed for the tolerances of its inputs.
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,7 +14,9 @@
 #include "cli/console_input.h"
 #include "cli/console_output.h"
 #include "cli/formula_library.h"
+#include "cli/input_arguments.h"
 #include "cli/solve_command.h"
+#include "cli/tolerance_command.h"
 #include "engine/engine.h"
 #include "library/core/formula_sheet.h"
 #include "library/core/formula_sweep.h"
@@ -22,44 +25,6 @@
 
 namespace orvik {
 namespace {
-
-struct CellEntry {
-    int row;
-    std::string text;  // GBK
-};
-
-// The input row named `name` (UTF-8); -1 after saying it is none.
-int FindInput(const FormulaSheet& sheet, const std::string& name, ConsoleOutput& output)
-{
-    const std::optional<std::string> gbk_name = Utf8ToGbk(name);
-    const int row = gbk_name ? sheet.FindInputRow(*gbk_name) : -1;
-    if (row < 0)
-        output.WriteError("orvik: " + name + " 不是这个公式的输入变量\n");
-    return row;
-}
-
-// The rows and texts of the NAME=VALUE arguments; nullopt after naming the
-// first one that is not an input of the formula or cannot be stored.
-std::optional<std::vector<CellEntry>> FindCells(const FormulaSheet& sheet,
-                                                const std::vector<std::string>& values,
-                                                ConsoleOutput& output)
-{
-    std::vector<CellEntry> cells;
-    for (const std::string& value : values) {
-        const size_t equals = value.find('=');
-        const std::string name = value.substr(0, equals);
-        const int row = FindInput(sheet, name, output);
-        if (row < 0)
-            return std::nullopt;
-        std::optional<std::string> text = Utf8ToGbk(value.substr(equals + 1));
-        if (!text) {
-            output.WriteError("orvik: " + name + " 的值中有无法用 GBK 表示的字符\n");
-            return std::nullopt;
-        }
-        cells.push_back({row, std::move(*text)});
-    }
-    return cells;
-}
 
 void WriteRow(ConsoleOutput& output, std::string_view left, std::string_view right)
 {
@@ -118,12 +83,12 @@ int RunFormulaCommand(const CommandLine& command_line)
         host.ShowMessage(message);
     if (opened.status != FormulaReadStatus::Complete)
         return 1;
-    const std::optional<std::vector<CellEntry>> cells = FindCells(sheet, command_line.values, output);
+    const std::optional<std::vector<InputArgument>> cells = FindInputArguments(sheet, command_line.values, "值", output);
     if (!cells)
         return 2;
     // A refused value has been named by the engine; computing without it
     // would print results of a value nobody gave.
-    for (const CellEntry& cell : *cells) {
+    for (const InputArgument& cell : *cells) {
         if (!sheet.EnterValue(cell.row, cell.text))
             return 1;
     }
@@ -133,6 +98,8 @@ int RunFormulaCommand(const CommandLine& command_line)
         const int row = FindInput(sheet, command_line.solve.input, output);
         return output.Finish(row < 0 ? 2 : PrintSolve(sheet, row, command_line.solve, host, output));
     }
+    if (!command_line.tolerance.tolerances.empty())
+        return output.Finish(RunToleranceCommand(sheet, command_line.tolerance, host, output));
     sheet.Compute();
     PrintSheet(sheet, output);
     return output.Finish(0);

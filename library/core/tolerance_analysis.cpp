@@ -1,10 +1,8 @@
 #include "library/core/tolerance_analysis.h"
 
-#include <cmath>
 #include <memory>
 
 #include "engine/engine.h"
-#include "engine/number_format.h"
 #include "library/core/compiled_formula.h"
 #include "library/core/formula_sheet.h"
 
@@ -68,21 +66,6 @@ ToleranceResult Describe(const FormulaSheet& sheet, const TolerancePlan& plan, c
     return result;
 }
 
-// Why the nominal point has no figures, or empty when it has.
-std::string NominalMessage(const CompiledFormula& formula, const std::vector<std::string>& names,
-                           const std::vector<int>& variables)
-{
-    const std::string stopped = "公差分析在名义值处停止:\n";
-    if (!formula.Message().empty())
-        return stopped + formula.Message();
-    for (size_t r = 0; r < variables.size(); ++r) {
-        const double value = formula.Value(variables[r]);
-        if (!std::isfinite(value))
-            return stopped + names[r] + " 的值为 " + FormatGeneral(value, 17);
-    }
-    return {};
-}
-
 }  // namespace
 
 std::vector<double> ToleranceInputValues(const FormulaSheet& sheet)
@@ -99,8 +82,8 @@ ToleranceResult RunToleranceAnalysis(const FormulaSheet& sheet, const ToleranceP
 {
     CompiledFormula formula(sheet, host);
     ToleranceResult result = Describe(sheet, plan, formula);
-    // The first evaluation asks for unknown names and creates the variables
-    // that the results are read from.
+    // The nominal point: the first evaluation asks for unknown names and
+    // creates the variables that the results are read from.
     formula.Evaluate();
     std::vector<int> variables;
     for (const std::string& name : AssignedNames(sheet)) {
@@ -110,9 +93,10 @@ ToleranceResult RunToleranceAnalysis(const FormulaSheet& sheet, const ToleranceP
             variables.push_back(index);
         }
     }
-    result.message = NominalMessage(formula, result.names, variables);
-    if (!result.message.empty())
+    if (!formula.Message().empty()) {
+        result.message = "公差分析在名义值处停止:\n" + formula.Message();
         return result;
+    }
 
     std::vector<int> rows;
     std::vector<double> nominal;
@@ -127,11 +111,8 @@ ToleranceResult RunToleranceAnalysis(const FormulaSheet& sheet, const ToleranceP
             formula.SetInput(rows[i], inputs[i]);
         if (!formula.Evaluate())
             return false;
-        for (size_t r = 0; r < variables.size(); ++r) {
+        for (size_t r = 0; r < variables.size(); ++r)
             results[r] = formula.Value(variables[r]);
-            if (!std::isfinite(results[r]))
-                return false;
-        }
         return true;
     };
     result.figures = AnalyseTolerances(model, static_cast<int>(variables.size()), nominal, ranges, plan.settings);

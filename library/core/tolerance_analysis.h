@@ -40,9 +40,9 @@ struct ToleranceResult {
     ToleranceSettings settings;
     // The results: the variables that the statements assign, in table order.
     std::vector<std::string> names;
-    ToleranceFigures figures;  // one per name
-    // Why there are no figures: the statements gave no value with every
-    // input at its value. Empty when there are.
+    std::vector<ResultFigures> figures;  // one per name
+    // Why there are no figures: an engine message stopped the statements
+    // with every input at its value. Empty when there are figures.
     std::string message;
 };
 
@@ -53,9 +53,9 @@ std::vector<double> ToleranceInputValues(const FormulaSheet& sheet);
 // inputs of the plan at the values each method asks for and every other
 // input as its cell shows it, by a CompiledFormula: the table the user sees
 // keeps every entry and value, and a name that is not yet a variable is
-// asked of `host` once. A point where the statements give no value (an
-// engine message, or a result that is not a finite number) counts for none
-// of the figures.
+// asked of `host` once. A point where an engine message stops the
+// statements counts for no result, one where a result is not a finite
+// number not for that result.
 ToleranceResult RunToleranceAnalysis(const FormulaSheet& sheet, const TolerancePlan& plan, EngineHost& host);
 
 }  // namespace orvik

@@ -89,8 +89,10 @@ std::vector<std::vector<double>> Rss(const ToleranceModel& model, std::span<cons
         const double low = point[i];
         const bool low_valid = model(point, below);
         point[i] = middle;
-        for (size_t r = 0; r < result_count; ++r)
-            slopes[r][i] = high_valid && low_valid ? (above[r] - below[r]) / (high - low) : NAN;
+        for (size_t r = 0; r < result_count; ++r) {
+            const bool valid = high_valid && low_valid && std::isfinite(above[r]) && std::isfinite(below[r]);
+            slopes[r][i] = valid ? (above[r] - below[r]) / (high - low) : NAN;
+        }
     }
     for (size_t r = 0; r < result_count; ++r) {
         ResultFigures& result = figures[r];
@@ -116,7 +118,7 @@ bool InRanges(std::span<const double> point, std::span<const ToleranceRange> ran
 
 // The samples of each result; those inside the ranges are offered to the
 // worst case.
-int MonteCarlo(const ToleranceModel& model, std::span<const ToleranceRange> ranges,
+void MonteCarlo(const ToleranceModel& model, std::span<const ToleranceRange> ranges,
                const ToleranceSettings& settings, std::vector<ResultFigures>& figures, WorstCaseSearch& worst)
 {
     RandomDraws draws(settings.seed);
@@ -124,42 +126,40 @@ int MonteCarlo(const ToleranceModel& model, std::span<const ToleranceRange> rang
     std::vector<double> results(figures.size());
     for (ResultFigures& result : figures)
         result.samples.reserve(settings.samples);
-    int left_out = 0;
     for (int sample = 0; sample < settings.samples; ++sample) {
         for (size_t i = 0; i < ranges.size(); ++i)
             point[i] = draws.Draw(ranges[i], settings.distribution);
-        if (!model(point, results)) {
-            ++left_out;
+        if (!model(point, results))
             continue;
+        for (size_t r = 0; r < figures.size(); ++r) {
+            if (std::isfinite(results[r]))
+                figures[r].samples.push_back(results[r]);
         }
-        for (size_t r = 0; r < figures.size(); ++r)
-            figures[r].samples.push_back(results[r]);
         if (InRanges(point, ranges))
             worst.Offer(point, results);
     }
-    return left_out;
 }
 
 }  // namespace
 
-ToleranceFigures AnalyseTolerances(const ToleranceModel& model, int result_count, std::span<const double> nominal,
+std::vector<ResultFigures> AnalyseTolerances(const ToleranceModel& model, int result_count, std::span<const double> nominal,
                                    std::span<const ToleranceRange> ranges, const ToleranceSettings& settings)
 {
-    ToleranceFigures figures;
-    figures.results.resize(result_count);
+    std::vector<ResultFigures> figures(result_count);
     std::vector<double> values(result_count);
     if (!model(nominal, values))
         std::fill(values.begin(), values.end(), NAN);
     for (int r = 0; r < result_count; ++r)
-        figures.results[r].nominal = values[r];
+        figures[r].nominal = values[r];
 
-    const std::vector<std::vector<double>> slopes = Rss(model, ranges, figures.results);
+    const std::vector<std::vector<double>> slopes = Rss(model, ranges, figures);
     WorstCaseSearch worst(model, result_count, ranges);
     worst.Run(slopes);
-    figures.left_out = MonteCarlo(model, ranges, settings, figures.results, worst);
+    MonteCarlo(model, ranges, settings, figures, worst);
     worst.Refine();
     for (int r = 0; r < result_count; ++r) {
-        ResultFigures& result = figures.results[r];
+        ResultFigures& result = figures[r];
+        result.left_out = settings.samples - static_cast<int>(result.samples.size());
         result.worst_min = worst.Min(r);
         result.worst_max = worst.Max(r);
         const SampleSummary summary = Summarise(result.samples);

@@ -38,7 +38,9 @@ struct ResultFigures {
     double rss_centre = NAN;
     double rss_half_width = NAN;
     std::vector<double> contributions;
-    // Monte Carlo, over the samples that gave a value.
+    // Monte Carlo, over the samples that gave the result a value; how many
+    // did not.
+    int left_out = 0;
     double mean = NAN;
     double standard_deviation = NAN;
     double low_point = NAN;   // 0.135%
@@ -46,14 +48,10 @@ struct ResultFigures {
     std::vector<double> samples;  // in no particular order
 };
 
-struct ToleranceFigures {
-    std::vector<ResultFigures> results;
-    int left_out = 0;  // samples where the calculation gave no value
-};
-
 // The three methods on `model`, whose inputs have the values `nominal` and
-// the ranges `ranges`.
-ToleranceFigures AnalyseTolerances(const ToleranceModel& model, int result_count, std::span<const double> nominal,
+// the ranges `ranges`; where a result has no value, that point counts for
+// none of its figures.
+std::vector<ResultFigures> AnalyseTolerances(const ToleranceModel& model, int result_count, std::span<const double> nominal,
                                    std::span<const ToleranceRange> ranges, const ToleranceSettings& settings);
 
 // An input's share of a result's RSS variance, in percent.

@@ -15,7 +15,7 @@ void ResultsTable(TableText& table, const ToleranceResult& result)
     table.EndLine();
     for (size_t r = 0; r < result.names.size(); ++r) {
         table.Text(result.names[r]);
-        for (const double v : ToleranceRowValues(result.figures.results[r]))
+        for (const double v : ToleranceRowValues(result.figures[r]))
             table.Number(v);
         table.EndLine();
     }
@@ -30,7 +30,7 @@ void InputsTable(TableText& table, const ToleranceResult& result)
         table.Text(name + " 方差占比%");
     table.EndLine();
     std::vector<std::vector<double>> shares;  // [result][input]
-    for (const ResultFigures& figures : result.figures.results) {
+    for (const ResultFigures& figures : result.figures) {
         shares.emplace_back(result.inputs.size());
         for (const SensitivityShare& share : SensitivityShares(figures.contributions))
             shares.back()[share.input] = share.percent;
@@ -58,14 +58,14 @@ std::string BothTables(const ToleranceResult& result, const TableStyle& style)
 std::vector<std::string> ToleranceColumnNames()
 {
     return {"变量", "名义值", "最坏情况最小值", "最坏情况最大值", "RSS中心值",
-            "RSS半宽", "蒙特卡洛均值", "蒙特卡洛标准差", "0.135%点", "99.865%点"};
+            "RSS半宽", "蒙特卡洛均值", "蒙特卡洛标准差", "0.135%点", "99.865%点", "有效样本数"};
 }
 
 std::vector<double> ToleranceRowValues(const ResultFigures& figures)
 {
     return {figures.nominal,       figures.worst_min, figures.worst_max,          figures.rss_centre,
             figures.rss_half_width, figures.mean,     figures.standard_deviation, figures.low_point,
-            figures.high_point};
+            figures.high_point,    static_cast<double>(figures.samples.size())};
 }
 
 std::string ToleranceValueText(double v)
@@ -85,12 +85,16 @@ std::string ToleranceSettingsText(const ToleranceResult& result)
            + std::to_string(result.settings.samples) + " 个样本";
 }
 
-std::string ToleranceLeftOutText(const ToleranceResult& result)
+std::vector<std::string> ToleranceLeftOutLines(const ToleranceResult& result)
 {
-    if (result.figures.left_out == 0)
-        return {};
-    return std::to_string(result.settings.samples) + " 个样本中有 " + std::to_string(result.figures.left_out)
-           + " 个没有得出数值, 未计入统计";
+    std::vector<std::string> lines;
+    for (size_t r = 0; r < result.names.size(); ++r) {
+        if (result.figures[r].left_out > 0) {
+            lines.push_back(result.names[r] + ": " + std::to_string(result.settings.samples) + " 个样本中有 "
+                            + std::to_string(result.figures[r].left_out) + " 个没有得出数值, 未计入统计");
+        }
+    }
+    return lines;
 }
 
 std::string ToleranceTabText(const ToleranceResult& result)
@@ -108,9 +112,8 @@ std::string ToleranceCsvText(const ToleranceResult& result)
 std::string TolerancePrintText(const ToleranceResult& result)
 {
     std::string text = ToleranceSettingsText(result) + "\r\n";
-    const std::string left_out = ToleranceLeftOutText(result);
-    if (!left_out.empty())
-        text += left_out + "\r\n";
+    for (const std::string& line : ToleranceLeftOutLines(result))
+        text += line + "\r\n";
     AppendPrintSections(text, {.inputs = true, .process = true, .outputs = false}, result.fixed_inputs,
                         BothTables(result, PrintTable<ToleranceValueText>()), {});
     return text;

@@ -12,7 +12,8 @@ struct ToleranceResult;
 // figures of ToleranceRowValues.
 std::vector<std::string> ToleranceColumnNames();
 // Nominal, worst-case minimum and maximum, RSS centre and half-width, Monte
-// Carlo mean, standard deviation, 0.135% and 99.865% points.
+// Carlo mean, standard deviation, 0.135% and 99.865% points, and the
+// number of samples these four are of.
 std::vector<double> ToleranceRowValues(const ResultFigures& figures);
 
 // A figure as the window and the printed table show it: eight significant
@@ -23,9 +24,9 @@ std::string ToleranceRangeText(double low, double high);
 
 // The analysis in one line (GBK): "公差分析: 齿轮, 均匀分布, 100000 个样本".
 std::string ToleranceSettingsText(const ToleranceResult& result);
-// "100000 个样本中有 12 个没有得出数值, 未计入统计" (GBK); empty when none
-// was left out.
-std::string ToleranceLeftOutText(const ToleranceResult& result);
+// For each result that some samples gave no value (GBK): "s: 100000
+// 个样本中有 12 个没有得出数值, 未计入统计".
+std::vector<std::string> ToleranceLeftOutLines(const ToleranceResult& result);
 
 // The console's table (UTF-8, LF): the header of ToleranceColumnNames, then
 // one row per result, "%.17g", separated by tabs.

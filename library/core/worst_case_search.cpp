@@ -43,6 +43,8 @@ bool WorstCaseSearch::Visit(std::span<const double> point)
     if (!model_(point, results_))
         return false;
     for (size_t r = 0; r < results_.size(); ++r) {
+        if (!std::isfinite(results_[r]))
+            continue;
         for (const int sense : {-1, 1}) {
             Extreme& best = Best(static_cast<int>(r), sense);
             if (sense * (results_[r] - best.value) > 0) {
@@ -112,7 +114,7 @@ void WorstCaseSearch::SlopeCorners(const std::vector<std::vector<double>>& slope
 
 void WorstCaseSearch::Search(int result, int sense, std::vector<double> point)
 {
-    if (!Visit(point))
+    if (!Visit(point) || !std::isfinite(results_[result]))
         return;
     double value = results_[result];
     std::vector<double> step(ranges_.size());
@@ -128,7 +130,7 @@ void WorstCaseSearch::Search(int result, int sense, std::vector<double> point)
                 if (point[i] == old)
                     continue;
                 --evaluations;
-                if (Visit(point) && sense * (results_[result] - value) > 0) {
+                if (Visit(point) && std::isfinite(results_[result]) && sense * (results_[result] - value) > 0) {
                     value = results_[result];
                     moved = true;
                     break;
@@ -149,6 +151,8 @@ void WorstCaseSearch::Search(int result, int sense, std::vector<double> point)
 void WorstCaseSearch::Offer(std::span<const double> point, std::span<const double> results)
 {
     for (size_t r = 0; r < results.size(); ++r) {
+        if (!std::isfinite(results[r]))
+            continue;
         for (const int sense : {-1, 1}) {
             Extreme& best = Best(static_cast<int>(r), sense);
             if (sense * (results[r] - best.value) > 0)

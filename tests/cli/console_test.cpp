@@ -146,7 +146,8 @@ TEST_F(ConsoleTest, HelpDescribesEveryOption)
     const ProcessResult run = RunOrvik({"--help"});
     EXPECT_EQ(run.status, 0);
     for (const char* option : {"--eval", "--console", "--formula", "--sweep", "--points", "--log", "--csv",
-                               "--list", "--solve", "--target", "--range", "--radians", "--radix", "--bytes", "--help", "--version"})
+                               "--tolerance", "--normal", "--samples", "--seed", "--list", "--solve", "--target",
+                               "--range", "--radians", "--radix", "--bytes", "--help", "--version"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
     const ProcessResult version = RunOrvik({"--version"});
     EXPECT_EQ(version.status, 0);
@@ -368,6 +369,85 @@ TEST_F(ConsoleTest, SolvePrintsEveryRootAndSaysWhenThereIsNone)
     EXPECT_EQ(RunOrvik({"--formula", f, "--solve", "x", "--target", "y=6.25", "--range", "0:10"}, "2\n").out,
               "2.5\t6.25\n");
     EXPECT_TRUE(RunOrvik({"-e", "1", "--solve", "x"}).err.starts_with("orvik: --solve、--target 和 --range 只能和 --formula 一起用"));
+}
+
+// The tab-separated fields of line `n` of `text`, from 0.
+std::vector<std::string> LineFields(const std::string& text, int n)
+{
+    std::vector<std::vector<std::string>> lines(1, std::vector<std::string>(1));
+    for (const char c : text) {
+        if (c == '\n')
+            lines.emplace_back(1);
+        else if (c == '\t')
+            lines.back().emplace_back();
+        else
+            lines.back().back() += c;
+    }
+    return lines[n];
+}
+
+TEST_F(ConsoleTest, ToleranceAnalysisPrintsOneRowPerResultAndRepeatsItself)
+{
+    const std::string f = WriteFile("tolerance.tfl", "ORVIK_FILE\r\n[VAR_INIT]\r\na=10\r\nb=20\r\nc=5\r\n[end]\r\n"
+                                                      "[EXPRESS]\r\ny=a+b-c\r\ns=sqrt(a-10)\r\nr=ainv(6-c)\r\n[end]\r\n"
+                                                      "[COMMENT]\r\n\r\n[end]\r\n");
+    const std::vector<std::string> args = {"--formula", f, "b=20.5", "--tolerance", "a=+-0.1",
+                                           "--tolerance", "b=±0.2", "--tolerance", "c=1%"};
+    const ProcessResult run = RunOrvik(args);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+              "变量\t名义值\t最坏情况最小值\t最坏情况最大值\tRSS中心值\tRSS半宽\t蒙特卡洛均值\t蒙特卡洛标准差\t"
+              "0.135%点\t99.865%点\t有效样本数");
+    const std::vector<std::string> y = LineFields(run.out, 1);
+    ASSERT_EQ(y.size(), 11u);
+    EXPECT_EQ(y[0], "y");
+    EXPECT_EQ(y[1], "25.5");
+    EXPECT_NEAR(std::stod(y[2]), 25.15, 1e-12);
+    EXPECT_NEAR(std::stod(y[3]), 25.85, 1e-12);
+    EXPECT_NEAR(std::stod(y[5]), std::sqrt(0.0525), 1e-9);
+    EXPECT_NEAR(std::stod(y[7]), std::sqrt(0.0525 / 3), 0.002);
+    EXPECT_EQ(y[10], "100000");
+    // s has no value where a is below 10: about half the samples.
+    EXPECT_NE(run.out.find("\ns\t0\t0\t0.31622776601683"), std::string::npos) << run.out;
+    const std::vector<std::string> root = LineFields(run.out, 2);
+    EXPECT_EQ(run.err, "s: 100000 个样本中有 " + std::to_string(100000 - std::stoi(root[10])) + " 个没有得出数值, 未计入统计\n");
+    EXPECT_EQ(RunOrvik(args).out, run.out);
+
+    std::vector<std::string> normal = args;
+    normal.insert(normal.end(), {"--normal", "--samples", "2000", "--seed", "7"});
+    const ProcessResult sampled = RunOrvik(normal);
+    EXPECT_EQ(sampled.status, 0);
+    EXPECT_NEAR(std::stod(LineFields(sampled.out, 1)[7]), std::sqrt(0.0525) / 3, 0.005);
+    EXPECT_NE(sampled.out, run.out);
+
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    } failures[] = {
+        {{"--formula", f, "c=7", "--tolerance", "a=±0.1"}, 1,
+         "公差分析在名义值处停止:\n用于求渐开线反函数的值小于0，\n"},
+        {{"--formula", f, "--tolerance", "q=±1"}, 2, "orvik: q 不是这个公式的输入变量\n"},
+        {{"--formula", f, "--tolerance", "a=0.1"}, 2,
+         "orvik: a 的公差写法不对: 0.1\n公差应写成 ±T、+-T、+A/-B 或 P%\n"},
+        {{"--formula", f, "--tolerance", "a=±1", "--tolerance", "a=1%"}, 2, "orvik: a 的公差给了两次\n"},
+        {{"--formula", f, "--tolerance", "a=±☃"}, 2, "orvik: a 的公差中有无法用 GBK 表示的字符\n"},
+        {{"--formula", f, "--tolerance", "a=±1", "--samples", "1"}, 2, "orvik: --samples 后面应为2到1000000之间的整数: 1\n"},
+        {{"--formula", f, "--tolerance", "a=±1", "--seed", "-1"}, 2, "orvik: --seed 后面应为"},
+        {{"--formula", f, "--tolerance", "±1"}, 2, "orvik: --tolerance 应写成 变量名=公差: ±1\n"},
+        {{"--formula", f, "--normal"}, 2, "orvik: --normal、--samples 和 --seed 要和 --tolerance 一起用\n"},
+        {{"--formula", f, "--tolerance", "a=±1", "--sweep", "a=0:1:1"}, 2, "orvik: --tolerance 不能和 --sweep 一起用\n"},
+        {{"--formula", f, "--tolerance", "a=±1", "--solve", "a", "--target", "y=1"}, 2,
+         "orvik: --tolerance 不能和 --solve 一起用\n"},
+        {{"-e", "1", "--tolerance", "a=±1"}, 2, "orvik: --tolerance、--normal、--samples 和 --seed 只能和 --formula"},
+        {{"--formula", f, "--seed"}, 2, "orvik: --seed 后面缺少随机数种子\n"},
+    };
+    for (const auto& c : failures) {
+        const ProcessResult failed = RunOrvik(c.args);
+        EXPECT_EQ(failed.status, c.status) << c.args.back();
+        EXPECT_EQ(failed.err.substr(0, c.err.size()), c.err) << c.args.back();
+        EXPECT_EQ(failed.out, "") << c.args.back();
+    }
 }
 
 }  // namespace
