@@ -1,10 +1,8 @@
 #include "cli/tolerance_options.h"
 
 #include <charconv>
-#include <cmath>
 #include <string_view>
 
-#include "library/core/number_entry.h"
 
 namespace orvik {
 namespace {
@@ -13,15 +11,6 @@ bool ReadSeed(const std::string& text, uint64_t& seed)
 {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
     return !text.empty() && error == std::errc() && end == text.data() + text.size();
-}
-
-bool ReadSampleCount(const std::string& text, int& samples)
-{
-    const std::optional<double> count = ReadNumberEntry(text);
-    if (!count || *count != std::floor(*count) || *count < 2 || *count > kToleranceSamplesMax)
-        return false;
-    samples = static_cast<int>(*count);
-    return true;
 }
 
 }  // namespace
@@ -68,8 +57,12 @@ std::string ReadToleranceOptions(const ToleranceOptions& options, bool with_form
             return "--tolerance 应写成 变量名=公差: " + tolerance;
     }
     ToleranceSettings& settings = request.settings;
-    if (!options.samples.empty() && !ReadSampleCount(options.samples, settings.samples))
-        return "--samples 后面应为2到" + std::to_string(kToleranceSamplesMax) + "之间的整数: " + options.samples;
+    if (!options.samples.empty()) {
+        const std::optional<int> samples = ReadSampleCount(options.samples);
+        if (!samples)
+            return "--samples 后面应为2到" + std::to_string(kToleranceSamplesMax) + "之间的整数: " + options.samples;
+        settings.samples = *samples;
+    }
     if (!options.seed.empty() && !ReadSeed(options.seed, settings.seed))
         return "--seed 后面应为0到18446744073709551615之间的整数: " + options.seed;
     settings.distribution = options.normal ? ToleranceDistribution::Normal : ToleranceDistribution::Uniform;

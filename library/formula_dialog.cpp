@@ -13,6 +13,7 @@
 #include "library/editable_list_ctrl.h"
 #include "library/formula_tree_ctrl.h"
 #include "library/formula_variables_model.h"
+#include "library/tolerance_window.h"
 #include "platform/anchored_layout.h"
 #include "platform/control_id.h"
 #include "platform/dialog_units.h"
@@ -109,15 +110,17 @@ void FormulaDialog::CreateControls()
     layout_->Add(letters_, units.Rect(139, 227, 34, 15), kButtonShares);
 
     // Where the letter list stands while editing, when sweeping is not possible.
-    sweep_ = AddButton(ids::kSweep, u"参数扫描"_s, units.Rect(119, 227, 42, 15));
+    sweep_ = AddButton(ids::kSweep, u"参数扫描"_s, units.Rect(121, 227, 42, 15));
     sweep_->setToolTip(u"让一个输入变量在一个范围内取值, 列出各结果并画成曲线"_s);
-    solve_ = AddButton(ids::kSolve, u"反求"_s, units.Rect(165, 227, 42, 15));
+    tolerance_ = AddButton(ids::kTolerance, u"公差分析"_s, units.Rect(167, 227, 42, 15));
+    tolerance_->setToolTip(u"给输入变量公差, 求各结果的最坏情况、RSS 和蒙特卡洛分布"_s);
+    solve_ = AddButton(ids::kSolve, u"反求"_s, units.Rect(213, 227, 30, 15));
     solve_->setToolTip(u"求一个输入变量取什么值时, 一个结果等于给定的目标值"_s);
-    compute_ = AddButton(ids::kCompute, u"计算"_s, units.Rect(211, 227, 42, 15));
+    compute_ = AddButton(ids::kCompute, u"计算"_s, units.Rect(247, 227, 30, 15));
     compute_->setDefault(true);
-    print_ = AddButton(ids::kPrint, u"打印"_s, units.Rect(257, 227, 42, 15));
+    print_ = AddButton(ids::kPrint, u"打印"_s, units.Rect(281, 227, 30, 15));
     print_->setToolTip(u"将本次计算式及结果打印"_s);
-    save_ = AddButton(ids::kSaveResults, u"保存"_s, units.Rect(303, 227, 42, 15));
+    save_ = AddButton(ids::kSaveResults, u"保存"_s, units.Rect(315, 227, 30, 15));
     save_->setToolTip(u"将本次计算式及结果存入文件"_s);
     ShowEditors(false);
 }
@@ -179,6 +182,7 @@ void FormulaDialog::ConnectCommands()
     connect(save_, &QPushButton::clicked, this, &FormulaDialog::SaveResults);
     connect(sweep_, &QPushButton::clicked, this, &FormulaDialog::Sweep);
     connect(solve_, &QPushButton::clicked, this, &FormulaDialog::Solve);
+    connect(tolerance_, &QPushButton::clicked, this, &FormulaDialog::Tolerance);
     connect(letters_, &QComboBox::activated, this, &FormulaDialog::InsertLetter);
     connect(variables_, &EditableListCtrl::ValueEntered, this, &FormulaDialog::EnterValue);
     connect(variables_, &EditableListCtrl::TextRefused, this,
@@ -227,6 +231,12 @@ void FormulaDialog::InsertLetter(int index)
     insert_target_->insertPlainText(letters_->itemText(index));
     insert_target_->setFocus();
     insert_target_->ensureCursorVisible();
+}
+
+void FormulaDialog::Tolerance()
+{
+    if (tolerance_->isEnabled() && EnterTypedCells())
+        (new ToleranceWindow(sheet_, port_, start_, this))->show();
 }
 
 // Esc and the close box. An edit in progress is ended with its question

@@ -64,6 +64,8 @@ public:
     // 反求: the settings, then the search, then its window (its child),
     // whose 采用 enters the root chosen into the input's cell and computes.
     void Solve();
+    // 公差分析: its window (its child), on the cells as computing takes them.
+    void Tolerance();
 
 signals:
     // The user chose to keep the formula's variables for free calculation.
@@ -95,8 +97,9 @@ private:
     void ShowDescription();
     void EnterValue(int row);
     void ShowMessages(const FormulaSheet::OpenResult& result);
-    // Printing and saving need an open formula, sweeping and solving one
-    // with an input and a statement, and no edit in progress.
+    // Printing and saving need an open formula, sweeping, solving and
+    // tolerance analysis one with an input and a statement, and no edit in
+    // progress.
     void EnableCommands();
     bool EnterTypedCells();
 
@@ -128,6 +131,7 @@ private:
     QPushButton* save_ = nullptr;
     QPushButton* sweep_ = nullptr;
     QPushButton* solve_ = nullptr;
+    QPushButton* tolerance_ = nullptr;
     QLabel* letters_label_ = nullptr;
     QComboBox* letters_ = nullptr;
     // Where a chosen letter goes: the editor that last had the focus.

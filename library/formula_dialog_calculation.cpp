@@ -113,6 +113,7 @@ void FormulaDialog::EnableCommands()
     const bool can_vary = sheet_.IsOpen() && has_input && !sheet_.Statements().empty() && editing_ == Editing::None;
     sweep_->setEnabled(can_vary);
     solve_->setEnabled(can_vary);
+    tolerance_->setEnabled(can_vary);
 }
 
 void FormulaDialog::Print()

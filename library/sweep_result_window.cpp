@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "library/core/sweep_text.h"
+#include "library/save_table.h"
 #include "library/sweep_chart_view.h"
 #include "library/sweep_table_model.h"
 #include "library/suggested_file.h"
@@ -103,23 +104,19 @@ QWidget* SweepResultWindow::CreateButtons()
     return row;
 }
 
-QString SweepResultWindow::SuggestedFile(const QString& extension) const
+QString SweepResultWindow::FileName(const QString& extension) const
 {
-    return SuggestedDataFile(FromGbk(result_.formula) + u"-"_s + FromGbk(result_.input_name) + u"扫描"_s
-                             + extension);
+    return FromGbk(result_.formula) + u"-"_s + FromGbk(result_.input_name) + u"扫描"_s + extension;
 }
 
 void SweepResultWindow::SaveTable()
 {
-    const QString path = port_.ChooseFileToSave(u"保存表格"_s, SuggestedFile(u".csv"_s),
-                                                u"CSV 表格 (*.csv);;所有文件 (*.*)"_s);
-    if (!path.isEmpty())
-        ReportSave(port_, WriteFileAtomically(QFile::encodeName(path).toStdString(), SweepCsvText(result_, statements_)));
+    SaveCsvTable(port_, FileName(u".csv"_s), SweepCsvText(result_, statements_));
 }
 
 void SweepResultWindow::SaveImage()
 {
-    const QString path = port_.ChooseFileToSave(u"保存图片"_s, SuggestedFile(u".png"_s),
+    const QString path = port_.ChooseFileToSave(u"保存图片"_s, SuggestedDataFile(FileName(u".png"_s)),
                                                 u"PNG 图片 (*.png);;所有文件 (*.*)"_s);
     if (path.isEmpty())
         return;

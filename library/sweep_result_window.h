@@ -29,7 +29,8 @@ public:
 
 private:
     QWidget* CreateButtons();
-    QString SuggestedFile(const QString& extension) const;
+    // What saving proposes to call the file.
+    QString FileName(const QString& extension) const;
 
     const SweepResult result_;
     const std::vector<int> statements_;

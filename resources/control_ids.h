@@ -124,6 +124,7 @@ inline constexpr int kStatementsEditor = 1091;
 inline constexpr int kSaveResults = 1092;
 inline constexpr int kSweep = 1089;  // 参数扫描
 inline constexpr int kSolve = 1140;  // 反求
+inline constexpr int kTolerance = 1160;  // 公差分析
 // The variable list's box over the cell being edited.
 inline constexpr int kCellEditor = 101;
 inline constexpr int kLibraryMenu = 103;
@@ -181,6 +182,25 @@ inline constexpr int kRoots = 1147;
 inline constexpr int kChart = 1148;
 inline constexpr int kAdopt = 1149;
 }  // namespace solve_result
+
+// The tolerance analysis of the formula dialog, window 165: the inputs with
+// their tolerances, the settings, the results, the histogram of one result
+// and its sensitivity table.
+namespace tolerance {
+inline constexpr int kWindow = 165;
+inline constexpr int kInputs = 1161;
+inline constexpr int kUniform = 1162;
+inline constexpr int kNormal = 1163;
+inline constexpr int kSamples = 1164;
+inline constexpr int kCompute = 1165;
+inline constexpr int kResults = 1166;
+inline constexpr int kShown = 1167;  // the result of the histogram and the sensitivity table
+inline constexpr int kHistogram = 1168;
+inline constexpr int kSensitivity = 1169;
+inline constexpr int kStatus = 1170;
+inline constexpr int kSaveTable = 1171;
+inline constexpr int kPrint = 1172;
+}  // namespace tolerance
 
 // HelpTextDialog, dialog 150.
 namespace help_text {

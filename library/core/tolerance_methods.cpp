@@ -5,6 +5,7 @@
 #include <numbers>
 #include <random>
 
+#include "library/core/number_entry.h"
 #include "library/core/sample_statistics.h"
 #include "library/core/worst_case_search.h"
 
@@ -141,6 +142,14 @@ void MonteCarlo(const ToleranceModel& model, std::span<const ToleranceRange> ran
 }
 
 }  // namespace
+
+std::optional<int> ReadSampleCount(std::string_view text)
+{
+    const std::optional<double> count = ReadNumberEntry(text);
+    if (!count || *count != std::floor(*count) || *count < 2 || *count > kToleranceSamplesMax)
+        return std::nullopt;
+    return static_cast<int>(*count);
+}
 
 std::vector<ResultFigures> AnalyseTolerances(const ToleranceModel& model, int result_count, std::span<const double> nominal,
                                    std::span<const ToleranceRange> ranges, const ToleranceSettings& settings)

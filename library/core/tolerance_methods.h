@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "library/core/tolerance_model.h"
@@ -15,6 +17,9 @@ enum class ToleranceDistribution { Uniform, Normal };
 inline constexpr int kToleranceSamplesDefault = 100000;
 inline constexpr int kToleranceSamplesMax = 1000000;
 inline constexpr uint64_t kToleranceSeedDefault = 1;
+
+// A number of samples as typed: a whole number from 2 to the most.
+std::optional<int> ReadSampleCount(std::string_view text);
 
 // How the Monte Carlo method draws its samples: each input uniform over its
 // range, or normal with its mean at the middle of the range and a standard

@@ -114,7 +114,8 @@ std::string TolerancePrintText(const ToleranceResult& result)
     std::string text = ToleranceSettingsText(result) + "\r\n";
     for (const std::string& line : ToleranceLeftOutLines(result))
         text += line + "\r\n";
-    AppendPrintSections(text, {.inputs = true, .process = true, .outputs = false}, result.fixed_inputs,
+    const bool fixed_inputs = !result.fixed_inputs.empty();
+    AppendPrintSections(text, {.inputs = fixed_inputs, .process = true, .outputs = false}, result.fixed_inputs,
                         BothTables(result, PrintTable<ToleranceValueText>()), {});
     return text;
 }

@@ -39,7 +39,8 @@ std::string ToleranceTabText(const ToleranceResult& result);
 std::string ToleranceCsvText(const ToleranceResult& result);
 
 // What printing puts on paper (GBK): the settings line, "Input:" with the
-// inputs without a tolerance, "process:" with the two tables of the CSV.
+// inputs without a tolerance if there are any, "process:" with the two
+// tables of the CSV.
 std::string TolerancePrintText(const ToleranceResult& result);
 
 }  // namespace orvik
