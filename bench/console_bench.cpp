@@ -5,13 +5,9 @@
 //   console_bench [ORVIK [LINES]]     the comparison (default: orvik beside it, 200000)
 //   console_bench --muparser          the muparser program itself (stdin to stdout)
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -24,11 +20,13 @@
 #include <muParser.h>
 
 #include "corpus.h"
+#include "timed_run.h"
 #include "platform/gbk.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using orvik::TimeRun;
 
 // muparser creates a variable on its first assignment, as Orvik does.
 double* CreateVariable(const char* name, void* store)
@@ -75,31 +73,6 @@ void WriteInputs(const fs::path& orvik_input, const fs::path& muparser_input, in
             ++written;
         }
     }
-}
-
-// Wall-clock seconds of one run of `argv` with stdin and stdout redirected.
-double TimeRun(const std::vector<std::string>& args, const fs::path& input, const fs::path& output)
-{
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 0, input.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&files, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<char*> argv;
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t child = 0;
-    int status = -1;
-    if (posix_spawn(&child, argv[0], &files, nullptr, argv.data(), environ) == 0)
-        waitpid(child, &status, 0);
-    const auto end = std::chrono::steady_clock::now();
-    posix_spawn_file_actions_destroy(&files);
-    if (status != 0) {
-        std::fprintf(stderr, "%s failed\n", argv[0]);
-        std::exit(1);
-    }
-    return std::chrono::duration<double>(end - start).count();
 }
 
 std::size_t CountLines(const fs::path& path)
