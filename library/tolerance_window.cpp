@@ -270,6 +270,7 @@ void ToleranceWindow::ShowResults()
     const ToleranceResult& result = *result_;
     results_->setRowCount(static_cast<int>(result.names.size()));
     const QSignalBlocker blocker(shown_);
+    const QString chosen = shown_->currentText();
     shown_->clear();
     for (int r = 0; r < results_->rowCount(); ++r) {
         const QString name = FromGbk(result.names[r]);
@@ -285,7 +286,11 @@ void ToleranceWindow::ShowResults()
     status_->setText(status.join(u'\n'));
     save_->setEnabled(true);
     print_->setEnabled(true);
-    ShowResult(shown_->count() > 0 ? 0 : -1);
+    // The result chosen before stays; at first the last, usually the one
+    // the formula is for.
+    const int again = shown_->findText(chosen);
+    shown_->setCurrentIndex(again >= 0 ? again : shown_->count() - 1);
+    ShowResult(shown_->currentIndex());
 }
 
 void ToleranceWindow::ShowResult(int index)
