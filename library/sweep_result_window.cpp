@@ -12,10 +12,11 @@
 #include <QVBoxLayout>
 
 #include "library/core/sweep_text.h"
+#include "library/result_window.h"
 #include "library/save_table.h"
+#include "library/suggested_file.h"
 #include "library/sweep_chart_view.h"
 #include "library/sweep_table_model.h"
-#include "library/suggested_file.h"
 #include "platform/atomic_file.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
@@ -34,11 +35,7 @@ SweepResultWindow::SweepResultWindow(SweepResult result, std::vector<int> statem
     : QDialog(parent, Qt::Window), result_(std::move(result)), statements_(std::move(statements)), port_(port),
       start_(start)
 {
-    SetControlId(*this, ids::kWindow);
-    setWindowTitle(u"参数扫描 - "_s + FromGbk(result_.formula));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
-    resize(980, 600);
+    FrameResultWindow(*this, ids::kWindow, u"参数扫描 - "_s + FromGbk(result_.formula), QSize(980, 600));
 
     auto* settings = new QLabel(FromGbk(SweepSettingsText(result_)));
     SetControlId(*settings, ids::kSettings);

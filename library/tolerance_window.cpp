@@ -19,6 +19,7 @@
 #include "library/core/formula_sheet.h"
 #include "library/core/formula_values.h"
 #include "library/core/tolerance_text.h"
+#include "library/result_window.h"
 #include "library/save_table.h"
 #include "library/tolerance_histogram_view.h"
 #include "platform/control_id.h"
@@ -68,11 +69,7 @@ QString Value(double v)
 ToleranceWindow::ToleranceWindow(const FormulaSheet& sheet, UserPort& port, ProcessStart& start, QWidget* parent)
     : QDialog(parent, Qt::Window), sheet_(sheet), port_(port), start_(start), values_(ToleranceInputValues(sheet))
 {
-    SetControlId(*this, ids::kWindow);
-    setWindowTitle(u"公差分析 - "_s + FromGbk(sheet.Name()));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
-    resize(1000, 740);
+    FrameResultWindow(*this, ids::kWindow, u"公差分析 - "_s + FromGbk(sheet.Name()), QSize(1000, 740));
 
     auto* top = new QHBoxLayout;
     top->addWidget(CreateInputs(), 1);
