@@ -1,5 +1,6 @@
-// orvik: the calculator window, or the console front-end when asked for it
-// or when there is no display to show a window on.
+// orvik-window: the calculator window. The program `orvik` starts it from
+// beside itself when a window can be shown, with the process file (or
+// formula file) to open as its one argument.
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
@@ -8,7 +9,6 @@
 #include <QApplication>
 
 #include "calculator/calculator_dialog.h"
-#include "cli/command_line.h"
 #include "engine/engine.h"
 #include "platform/port_engine_host.h"
 #include "platform/program_style.h"
@@ -17,10 +17,20 @@
 #include "platform/widget_user_port.h"
 #include "platform/window_display.h"
 
-namespace {
-
-int RunWindow(int argc, char** argv, const orvik::CommandLine& command_line)
+int main(int argc, char** argv)
 {
+    // Past the file size limit a write fails (and says so) instead of ending
+    // the program with the history unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // The toolkit would end the program without a word.
+    if (!orvik::CanShowWindow(orvik::DisplayEnvironment::FromProcess())) {
+        std::cerr << "orvik-window: " << orvik::kNoDisplayMessage << '\n';
+        return EXIT_FAILURE;
+    }
+    orvik::PrepareDataDirectory();
+    // Taken before the toolkit reads its own options out of the arguments.
+    const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Ombrix"));
     // Docks match the window to the desktop entry by this name (Wayland) or
@@ -33,27 +43,7 @@ int RunWindow(int argc, char** argv, const orvik::CommandLine& command_line)
     orvik::PortEngineHost host(port);
     auto engine = std::make_unique<orvik::Engine>(host);
     orvik::CalculatorDialog window(*engine, port);
-    window.RememberProcessFile(QString::fromLocal8Bit(command_line.file));
+    window.RememberProcessFile(file);
     window.exec();
     return EXIT_SUCCESS;
-}
-
-}  // namespace
-
-int main(int argc, char** argv)
-{
-    // Past the file size limit a write fails (and says so) instead of ending
-    // the program with the history unsaved.
-    std::signal(SIGXFSZ, SIG_IGN);
-    const orvik::CommandLine command_line = orvik::ParseCommandLine(argc, argv);
-    if (command_line.mode != orvik::CommandLine::Mode::Window)
-        return orvik::RunConsoleFrontEnd(command_line);
-    if (!orvik::CanShowWindow(orvik::DisplayEnvironment::FromProcess())) {
-        std::cerr << "orvik: 没有可用的图形显示 (DISPLAY 或 WAYLAND_DISPLAY 未设置或连不上), 改用控制台计算\n";
-        if (!command_line.file.empty())
-            std::cerr << "orvik: " << command_line.file << " 只在窗口中打开, 控制台不读它\n";
-        return orvik::RunConsoleFrontEnd(command_line);
-    }
-    orvik::PrepareDataDirectory();
-    return RunWindow(argc, argv, command_line);
 }

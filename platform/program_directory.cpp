@@ -43,15 +43,25 @@ std::string UserDirectory(const char* variable, const char* default_under_home)
 
 }  // namespace
 
-std::string ProgramDirectory()
+std::string ExecutableDirectory()
 {
-    if (const char* home = OrvikHome())
-        return home;
     std::error_code error;
     const fs::path program = fs::read_symlink("/proc/self/exe", error);
     if (error)
         return fs::current_path(error).string();
     return program.parent_path().string();
+}
+
+std::string ProgramDirectory()
+{
+    if (const char* home = OrvikHome())
+        return home;
+    return ExecutableDirectory();
+}
+
+std::string WindowProgramPath()
+{
+    return (fs::path(ExecutableDirectory()) / kWindowProgramName).string();
 }
 
 std::string UserDataDirectory()

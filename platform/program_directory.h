@@ -9,6 +9,14 @@ namespace orvik {
 // and not empty, replaces it.
 std::string ProgramDirectory();
 
+// The directory of the running program's file, whatever ORVIK_HOME says.
+std::string ExecutableDirectory();
+
+// The calculator window's program, which the console program `orvik` starts
+// from beside itself when a window is to be shown.
+inline constexpr const char* kWindowProgramName = "orvik-window";
+std::string WindowProgramPath();
+
 // Where the program keeps what it writes (the print file) and the formula
 // library the user works with: the program directory when the user may write
 // there (a build tree, a copy of one's own), else the per-user directory. An

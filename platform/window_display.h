@@ -23,4 +23,7 @@ struct DisplayEnvironment {
 // authorisation) is not detected.
 bool CanShowWindow(const DisplayEnvironment& environment);
 
+// What a program says when CanShowWindow is false.
+inline constexpr const char* kNoDisplayMessage = "没有可用的图形显示 (DISPLAY 或 WAYLAND_DISPLAY 未设置或连不上)";
+
 }  // namespace orvik

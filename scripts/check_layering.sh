@@ -2,11 +2,15 @@
 # Checks that dependencies point one way: calculator, library, records ->
 # platform -> engine; engine without Qt; the print companion with nothing of
 # the calculator (of platform only the toolkit-free and Qt Core text helpers
-# and the programs' own look); core folders without a toolkit. Looks at the include lines of every source
-# file and at the target_link_libraries lines of every CMakeLists.txt.
-# Usage: scripts/check_layering.sh [SOURCE_DIR]   (exit status 1 on a breach)
+# and the programs' own look); core folders and the console front-end without
+# a toolkit. Looks at the include lines of every source file and at the
+# target_link_libraries lines of every CMakeLists.txt; given the built
+# console program, also at the libraries it loads.
+# Usage: scripts/check_layering.sh [SOURCE_DIR [CONSOLE_PROGRAM]]
+#        (exit status 1 on a breach)
 set -uo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
+console_program="${2:-}"
 cd "$root" || exit 2
 
 qt_include='Q[A-Za-z]*|Qt[A-Za-z]*/'
@@ -31,6 +35,7 @@ rules=(
   "companion;engine/|${calculator_side}|${companion_platform};orvik_(engine|calculator|library|records|cli|platform_qt).*"
   "calculator/core;${qt_include};Qt6::.*"
   "library/core;${qt_include};Qt6::.*"
+  "cli;${qt_include}|calculator/|companion/|${companion_platform};Qt6::.*|orvik_(calculator.*|library|records_ui|platform_qt|platform_text|companion.*)"
 )
 
 breaches=0
@@ -74,6 +79,18 @@ for rule in "${rules[@]}"; do
   IFS=';' read -r folder includes links <<<"$rule"
   check_rule "$folder" "$includes" "$links"
 done
+
+# The console program starts like a small tool: no toolkit library is
+# loaded, directly or through another one.
+if [ -n "$console_program" ]; then
+  if ! libraries=$(ldd "$console_program" 2>&1); then
+    breach "cannot list the libraries of $console_program: $libraries"
+  else
+    while IFS= read -r line; do
+      breach "the console program must not load this: $line"
+    done < <(grep -E 'lib(Qt|qt)[0-9A-Za-z]*' <<<"$libraries" | sed 's/^[[:space:]]*//')
+  fi
+fi
 
 if [ "$breaches" -gt 0 ]; then
   echo "$breaches layering breach(es)"

@@ -45,7 +45,7 @@ protected:
                            const std::string& out_name = "out", const std::string& before = "")
     {
         std::ofstream(dir_ / "in", std::ios::binary) << input;
-        std::string command = before + " exec " + Quote(ORVIK_BINARY);
+        std::string command = before + " exec " + Quote(program_);
         for (const std::string& arg : args)
             command.append(" ").append(Quote(arg));
         const std::filesystem::path out = dir_ / out_name;
@@ -65,6 +65,8 @@ protected:
         std::ofstream(dir_ / name, std::ios::binary) << bytes;
         return (dir_ / name).string();
     }
+
+    std::string program_ = ORVIK_BINARY;
 };
 
 const char* const kSweepFormula = "ORVIK_FILE\r\n[VAR_INIT]\r\na=1\r\nb=2\r\n[end]\r\n[EXPRESS]\r\n"
@@ -447,6 +449,39 @@ TEST_F(ConsoleTest, ToleranceAnalysisPrintsOneRowPerResultAndRepeatsItself)
         EXPECT_EQ(failed.status, c.status) << c.args.back();
         EXPECT_EQ(failed.err.substr(0, c.err.size()), c.err) << c.args.back();
         EXPECT_EQ(failed.out, "") << c.args.back();
+    }
+}
+
+// With a display the window's program beside orvik takes over, with the
+// process file as its one argument, in the same directory; a window program
+// that cannot be started is said.
+TEST_F(ConsoleTest, WithADisplayTheWindowProgramBesideItTakesOver)
+{
+    namespace fs = std::filesystem;
+    fs::create_directory(dir_ / "bin");
+    fs::copy_file(ORVIK_BINARY, dir_ / "bin" / "orvik");
+    program_ = (dir_ / "bin" / "orvik").string();
+    const std::string window = (dir_ / "bin" / "orvik-window").string();
+    const std::string display = "export QT_QPA_PLATFORM=offscreen; cd " + Quote(dir_) + ";";
+
+    ProcessResult run = RunOrvik({"p.vek"}, "", "out", display);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "orvik: 计算器窗口程序 " + window + " 不能启动: No such file or directory\n");
+
+    WriteFile("bin/orvik-window", "#!/bin/sh\necho \"$0 $# [$1] $PWD\"\n");
+    fs::permissions(window, fs::perms::owner_all);
+    const struct {
+        std::vector<std::string> args;
+        std::string out;
+    } cases[] = {
+        {{"--radians", "p.vek"}, window + " 1 [p.vek] " + dir_.string() + "\n"},
+        {{}, window + " 0 [] " + dir_.string() + "\n"},
+    };
+    for (const auto& c : cases) {
+        run = RunOrvik(c.args, "", "out", display);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, "");
     }
 }
 

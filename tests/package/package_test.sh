@@ -32,7 +32,7 @@ share=$root/usr/share
 
 # Layout: one program directory, reached through the link in bin.
 [ "$(readlink "$root/usr/bin/orvik")" = ../lib/orvik/orvik ] || fail "usr/bin/orvik is no link into lib/orvik"
-for file in orvik vekPrint.dll 计算器.txt; do
+for file in orvik orvik-window vekPrint.dll 计算器.txt; do
   [ -f "$program_dir/$file" ] || fail "missing usr/lib/orvik/$file"
 done
 for file in applications/orvik.desktop metainfo/io.github.orvik.Orvik.metainfo.xml \
