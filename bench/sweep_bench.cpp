@@ -1,10 +1,12 @@
-// Times a parameter sweep of 10,000 points over a gear formula of ten
-// statements: the computation alone, and the window of its table and chart
-// from construction until it has been painted; and the console's sweep of
+// Times a parameter sweep of 10,000 points over a gear formula of eleven
+// statements: the computation alone, the window of its table and chart
+// from construction until it has been painted, both together (what the
+// user waits for after OK), and switching the plotted result until the
+// chart has been drawn again; and the console's sweep of
 // the shipped contact-ratio formula in its parts: the computation, the same
 // computed by compiling every statement at every point as sweeps did
 // before, and the table text. Runs on the offscreen platform unless another
-// one is asked for.
+// one is asked for (QT_QPA_PLATFORM=xcb on an X server).
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include <QComboBox>
 #include <QTest>
 
 #include "bench/offscreen_benchmarks.h"
@@ -25,6 +28,7 @@
 #include "library/sweep_result_window.h"
 #include "platform/process_start.h"
 #include "platform/widget_user_port.h"
+#include "resources/control_ids.h"
 
 namespace {
 
@@ -32,12 +36,14 @@ namespace fs = std::filesystem;
 
 constexpr int kPoints = 10000;
 
-// Tooth and tip geometry of a spur gear, ten statements.
+// Tooth and tip geometry of a spur gear, ten statements, and an eleventh
+// whose curve swings up and down a hundred times across the chart, the
+// hardest to draw.
 constexpr const char* kFormula =
     "ORVIK_FILE\r\n[VAR_INIT]\r\nm=2\r\nz=20\r\na=20\r\nha=1\r\nc=0.25\r\n[end]\r\n[EXPRESS]\r\n"
     "d=m*z\r\ndb=d*cos(a)\r\nda=d+2*ha*m\r\ndf=d-2*(ha+c)*m\r\np=3.14159265358979*m\r\npb=p*cos(a)\r\n"
     "s=p/2\r\nh=(2*ha+c)*m\r\nsa=da*(s/d+inv(a)-inv(acos(db/da)))\r\nw=(da^2-db^2)^0.5\r\n"
-    "[end]\r\n[COMMENT]\r\n\r\n[end]\r\n";
+    "e=sin(m*4000)\r\n[end]\r\n[COMMENT]\r\n\r\n[end]\r\n";
 
 class QuietHost : public orvik::EngineHost {
 public:
@@ -135,22 +141,56 @@ void BM_ContactRatioTableText(benchmark::State& state)
 }
 BENCHMARK(BM_ContactRatioTableText)->Unit(benchmark::kMillisecond)->Iterations(20);
 
+// Shows the window of `result` and waits until it has been painted.
+std::unique_ptr<orvik::SweepResultWindow> ShowWindow(const orvik::SweepResult& result, benchmark::State& state)
+{
+    static orvik::WidgetUserPort port;
+    static NoStart start;
+    auto window = std::make_unique<orvik::SweepResultWindow>(result, orvik::AllSweepStatements(result), port, start);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        state.SkipWithError("the window was not shown");
+    window->repaint();
+    return window;
+}
+
 void BM_SweepWindowShown(benchmark::State& state)
 {
     Fixture& gear = Gear();
     const orvik::SweepResult result = orvik::RunSweep(gear.sheet, gear.plan, gear.host);
-    orvik::WidgetUserPort port;
-    NoStart start;
-    for (auto _ : state) {
-        auto window = std::make_unique<orvik::SweepResultWindow>(result, orvik::AllSweepStatements(result), port,
-                                                                 start);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            state.SkipWithError("the window was not shown");
-        window->repaint();
-    }
+    for (auto _ : state)
+        ShowWindow(result, state);
 }
 BENCHMARK(BM_SweepWindowShown)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_SweepFromOkToWindow(benchmark::State& state)
+{
+    Fixture& gear = Gear();
+    for (auto _ : state)
+        ShowWindow(orvik::RunSweep(gear.sheet, gear.plan, gear.host), state);
+}
+BENCHMARK(BM_SweepFromOkToWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_SweepPlotSwitched(benchmark::State& state)
+{
+    Fixture& gear = Gear();
+    const orvik::SweepResult result = orvik::RunSweep(gear.sheet, gear.plan, gear.host);
+    const auto window = ShowWindow(result, state);
+    auto* plotted = window->findChild<QComboBox*>(QString::number(orvik::id::sweep_result::kPlotted));
+    auto* chart = window->findChild<QWidget*>(QString::number(orvik::id::sweep_result::kChart));
+    if (!plotted || !chart) {
+        state.SkipWithError("no plotted result or chart");
+        return;
+    }
+    // By turns the smooth first result and the swinging last one.
+    int index = 0;
+    for (auto _ : state) {
+        index = index == 0 ? plotted->count() - 1 : 0;
+        plotted->setCurrentIndex(index);
+        chart->repaint();
+    }
+}
+BENCHMARK(BM_SweepPlotSwitched)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "library/sweep_chart_view.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QLineSeries>
@@ -8,24 +9,12 @@
 
 #include "library/chart_parts.h"
 #include "library/core/formula_sweep.h"
+#include "library/core/plot_decimation.h"
 #include "library/core/sweep_text.h"
 #include "platform/gbk_qt.h"
 
 namespace orvik {
 namespace {
-
-// Infinite and undefined results leave a gap in the table's order rather
-// than a line to nowhere.
-QList<QPointF> FinitePoints(const std::vector<double>& x, const std::vector<double>& y)
-{
-    QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(x.size()));
-    for (size_t i = 0; i < x.size(); ++i) {
-        if (std::isfinite(x[i]) && std::isfinite(y[i]))
-            points.append({x[i], y[i]});
-    }
-    return points;
-}
 
 // The input's axis: logarithmic in decades, or linear with its ticks at
 // round values.
@@ -49,17 +38,41 @@ SweepChartView::SweepChartView(const SweepResult& result, QWidget* parent) : QCh
     // The saved picture is the view: white to its edges, not the window's colour.
     setBackgroundBrush(Qt::white);
     chart()->legend()->hide();
+    connect(chart(), &QChart::plotAreaChanged, this, [this] {
+        if (series_ && Columns() != shown_columns_)
+            ShowPoints();
+    });
+}
+
+// Pixels across the plot area; before the chart is laid out, across the view.
+int SweepChartView::Columns() const
+{
+    const qreal width = chart()->plotArea().width() > 0 ? chart()->plotArea().width() : qreal(this->width());
+    return std::max(1, int(std::ceil(width * devicePixelRatioF())));
+}
+
+void SweepChartView::ShowPoints()
+{
+    shown_columns_ = Columns();
+    const std::vector<PlotPoint> points =
+        DecimatedPlot(result_.inputs, result_.results[statement_], shown_columns_,
+                      result_.range.spacing == SweepSpacing::Logarithmic);
+    QList<QPointF> line;
+    line.reserve(qsizetype(points.size()));
+    for (const PlotPoint& point : points)
+        line.append({point.x, point.y});
+    series_->replace(line);
 }
 
 void SweepChartView::Plot(int statement)
 {
     QChart& chart = *this->chart();
     ClearChart(chart);
-    const QList<QPointF> points = FinitePoints(result_.inputs, result_.results[statement]);
-    auto* series = new QLineSeries;
-    series->replace(points);
-    series->setPointsVisible(result_.PointCount() <= kMarkedPointsMax);
-    chart.addSeries(series);
+    statement_ = statement;
+    series_ = new QLineSeries;
+    ShowPoints();
+    series_->setPointsVisible(result_.PointCount() <= kMarkedPointsMax);
+    chart.addSeries(series_);
 
     const auto [x_min, x_max] = AxisSpan(result_.inputs);
     QAbstractAxis* x = InputAxis(result_.range.spacing, x_min, x_max, FromGbk(result_.input_name));
@@ -71,8 +84,8 @@ void SweepChartView::Plot(int statement)
     y->setTitleText(FromGbk(SweepResultName(result_.statements[statement])));
     chart.addAxis(x, Qt::AlignBottom);
     chart.addAxis(y, Qt::AlignLeft);
-    series->attachAxis(x);
-    series->attachAxis(y);
+    series_->attachAxis(x);
+    series_->attachAxis(y);
 }
 
 }  // namespace orvik
