@@ -57,12 +57,16 @@ constexpr KeyStep kKeySteps[] = {
 // Room for the caret after the widest line.
 constexpr int kCaretWidth = 1;
 
+// Units of text wrapped between two events after an edit, a few
+// milliseconds' work, so keys keep being answered meanwhile.
+constexpr std::size_t kWrapPieceUnits = std::size_t{1} << 18;
+
 // Line ends become LF, from CR LF or a lone CR; in one pass, as
 // QString::replace takes time quadratic in the number of lines.
 std::u16string ToLfText(QStringView text)
 {
     std::u16string lf;
-    lf.reserve(static_cast<std::size_t>(text.size()));
+    lf.reserve(WrappedText::CapacityFor(static_cast<std::size_t>(text.size())));
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i].unicode();
         if (unit == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
@@ -161,6 +165,7 @@ void EditorView::Undo()
         return;
     text_.Replace(edit->at, edit->at + edit->inserted.size(), edit->removed);
     modified_ = true;
+    WrapInPieces();
     UpdateScrollBar();
     const std::size_t end = edit->at + edit->removed.size();
     MoveCaret({end, text_.LineOf(end)}, false);
@@ -434,6 +439,7 @@ bool EditorView::ReplaceSelection(std::u16string_view with, bool typed)
     }
     history_.Record(std::move(edit), typed);
     modified_ = true;
+    WrapInPieces();
     UpdateScrollBar();
     const std::size_t end = from + with.size();
     MoveCaret({end, text_.LineOf(end)}, false);
@@ -554,8 +560,24 @@ void EditorView::RestartBlink()
     viewport()->update();
 }
 
+void EditorView::WrapInPieces()
+{
+    if (!text_.Settled() && !wrapping_.isActive())
+        wrapping_.start(0, this);
+}
+
 void EditorView::timerEvent(QTimerEvent* event)
 {
+    if (event->timerId() == wrapping_.timerId()) {
+        // Lines below the view change nothing shown but the scroll bar.
+        const bool shown = text_.SettledLines() < FirstLine() + VisibleLines() + 1;
+        if (text_.WrapMore(kWrapPieceUnits))
+            wrapping_.stop();
+        UpdateScrollBar();
+        if (shown)
+            viewport()->update();
+        return;
+    }
     if (event->timerId() != blink_.timerId())
         return QAbstractScrollArea::timerEvent(event);
     caret_shown_ = !caret_shown_;

@@ -102,6 +102,8 @@ private:
     void UpdateScrollBar();
     void EnsureCaretVisible();
     void RestartBlink();
+    // After an edit: the lines it left to wrap are wrapped between events.
+    void WrapInPieces();
     void DrawLine(QPainter& painter, std::size_t line, int y) const;
     void DrawSelection(QPainter& painter, std::size_t line, int y) const;
     QRectF CaretRect() const;
@@ -119,6 +121,7 @@ private:
     bool modified_ = false;
     bool caret_shown_ = true;
     QBasicTimer blink_;
+    QBasicTimer wrapping_;
 };
 
 }  // namespace orvik

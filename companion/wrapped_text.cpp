@@ -19,6 +19,7 @@ bool WrappedText::SetText(std::u16string text)
 {
     if (text.size() > kMaxLength)
         return false;
+    text.reserve(CapacityFor(text.size()));
     text_ = std::move(text);
     wrapped_ = false;
     return true;
@@ -34,29 +35,61 @@ bool WrappedText::Replace(std::size_t from, std::size_t to, std::u16string_view 
     }
     // A line's wrap looks ahead to the first character that does not fit,
     // which may start the line after next: an edit can change the wraps of
-    // the two lines before its own.
-    const std::size_t first = std::max<std::size_t>(LineOf(from), 2) - 2;
+    // the two lines before its own. Those must be wrapped for the text as
+    // it is, which an edit far ahead of WrapMore first waits for.
+    const auto first_line = [&] { return std::max<std::size_t>(LineOf(from), 2) - 2; };
+    if (first_line() >= settled_)
+        WrapMore(kMaxLength);
+    const std::size_t first = first_line();
     text_.replace(from, to - from, with);
-    const auto delta = static_cast<std::int64_t>(with.size()) - static_cast<std::int64_t>(to - from);
-    const std::size_t edited_end = from + with.size();
+    Rewrap(first, to, static_cast<std::int64_t>(with.size()) - static_cast<std::int64_t>(to - from),
+           from + with.size(), edit_rewrap_units_);
+    return true;
+}
+
+bool WrappedText::WrapMore(std::size_t units)
+{
+    if (Settled())
+        return true;
+    const std::size_t first = settled_ - 1;
+    Rewrap(first, starts_[first] + 1, 0, starts_[first], units);
+    return Settled();
+}
+
+void WrappedText::Rewrap(std::size_t first, std::size_t old_end, std::int64_t delta, std::size_t edited_end,
+                         std::size_t units)
+{
     // Old lines from the end of the edit on, in new positions: once a new
-    // line starts where one of them did, the rest wrap as before.
-    auto old = std::lower_bound(starts_.begin() + static_cast<std::ptrdiff_t>(first), starts_.end(), to);
+    // line starts where one of the wrapped ones did, the rest wrap as
+    // before; where the stretch ends first, the rest waits for WrapMore.
+    const auto settled_end = starts_.begin() + static_cast<std::ptrdiff_t>(settled_);
+    auto old = std::lower_bound(starts_.begin() + static_cast<std::ptrdiff_t>(first), starts_.end(), old_end);
     const auto moved = [&](std::vector<std::uint32_t>::iterator at) { return static_cast<std::int64_t>(*at) + delta; };
     std::vector<std::uint32_t> rewrapped;
-    const bool in_step = WrapFrom(starts_[first], rewrapped, [&](std::size_t start) {
+    bool in_step = false;
+    std::size_t stopped_at = 0;
+    const bool stopped = WrapFrom(starts_[first], rewrapped, [&](std::size_t start) {
         if (start < edited_end)
             return false;
         while (old != starts_.end() && moved(old) < static_cast<std::int64_t>(start))
             ++old;
-        return old != starts_.end() && moved(old) == static_cast<std::int64_t>(start);
+        in_step = old < settled_end && moved(old) == static_cast<std::int64_t>(start);
+        stopped_at = start;
+        return in_step || start - edited_end >= units;
     });
-    const auto kept = in_step ? old : starts_.end();
+    if (stopped && !in_step) {
+        rewrapped.push_back(static_cast<std::uint32_t>(stopped_at));
+        if (old != starts_.end() && moved(old) == static_cast<std::int64_t>(stopped_at))
+            ++old;
+    }
+    const auto kept = stopped ? old : starts_.end();
+    // Of the old lines kept, those that were wrapped for the text.
+    const std::size_t kept_settled = in_step ? settled_ - static_cast<std::size_t>(kept - starts_.begin()) : 0;
     for (auto later = kept; later != starts_.end(); ++later)
         *later = static_cast<std::uint32_t>(moved(later));
     starts_.insert(starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(first), kept), rewrapped.begin(),
                    rewrapped.end());
-    return true;
+    settled_ = stopped ? first + rewrapped.size() + kept_settled : starts_.size();
 }
 
 void WrappedText::SetAdvances(const CharAdvances& advances)
@@ -136,6 +169,10 @@ void WrappedText::EnsureWrapped() const
         return;
     starts_.clear();
     WrapFrom(0, starts_, [](std::size_t) { return false; });
+    // Room for lines to come, so that an edit does not copy them all.
+    if (starts_.capacity() < CapacityFor(starts_.size()))
+        starts_.reserve(CapacityFor(starts_.size()));
+    settled_ = starts_.size();
     wrapped_ = true;
 }
 

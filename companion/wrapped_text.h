@@ -39,18 +39,39 @@ private:
 // edit rewraps only from the line before it until the lines fall back into
 // step with the old ones, so any text stays quick to show and to edit
 // however its lines are shaped.
+//
+// Where an edit moves every later wrap (a text of one long line, say), it
+// rewraps a bounded stretch after itself and leaves the lines beyond where
+// they were, moved along with the text, until WrapMore has rewrapped them
+// in pieces: meanwhile they are shown as the old wraps they are.
 class WrappedText {
 public:
     // Texts of more UTF-16 units than this are refused.
     static constexpr std::size_t kMaxLength = std::size_t{1} << 26;
+    // How far past itself an edit rewraps before leaving the rest to WrapMore.
+    static constexpr std::size_t kEditRewrapUnits = std::size_t{1} << 16;
 
-    explicit WrappedText(const CharAdvances& advances) : advances_(&advances) {}
+    explicit WrappedText(const CharAdvances& advances, std::size_t edit_rewrap_units = kEditRewrapUnits)
+        : advances_(&advances), edit_rewrap_units_(edit_rewrap_units)
+    {
+    }
+
+    // The capacity a text of `size` units is best kept in: room to grow, so
+    // that typing does not copy the whole text to a new place.
+    static std::size_t CapacityFor(std::size_t size) { return size + size / 8 + 4096; }
 
     const std::u16string& Text() const { return text_; }
     std::size_t Size() const { return text_.size(); }
     // False, with nothing changed, when the text would grow too long.
     bool SetText(std::u16string text);
     bool Replace(std::size_t from, std::size_t to, std::u16string_view with);
+
+    // Whether every line is wrapped for the text as it is now.
+    bool Settled() const { return !wrapped_ || settled_ == starts_.size(); }
+    // The lines from the first on that are wrapped for the text as it is.
+    std::size_t SettledLines() const { return wrapped_ ? settled_ : 0; }
+    // Rewraps about `units` more of what edits left; true once settled.
+    bool WrapMore(std::size_t units);
 
     // Any of these makes the next question rewrap the whole text.
     void SetAdvances(const CharAdvances& advances);
@@ -85,16 +106,26 @@ private:
     // stop(start) holds (not appended); true when one did.
     template <typename Stop>
     bool WrapFrom(std::size_t begin, std::vector<std::uint32_t>& starts, Stop stop) const;
+    // Wraps anew from line `first` after the units before `old_end` became
+    // `delta` longer (a text edit ending at `edited_end`, or none), until the
+    // lines fall into step with the old ones or `units` past the edit have
+    // been wrapped.
+    void Rewrap(std::size_t first, std::size_t old_end, std::int64_t delta, std::size_t edited_end,
+                std::size_t units);
     std::size_t CharLength(std::size_t pos) const;
     // x after the character at `pos`, which starts at `x`.
     double AdvanceFrom(double x, std::size_t pos) const;
 
     std::u16string text_;
     const CharAdvances* advances_;
+    std::size_t edit_rewrap_units_;
     double width_ = 0;
     double tab_width_ = 32;
     mutable bool wrapped_ = false;
     mutable std::vector<std::uint32_t> starts_;
+    // starts_ before this index are where the text's lines start; those from
+    // it on are old wraps, moved along, that edits have not yet caught up with.
+    mutable std::size_t settled_ = 0;
 };
 
 template <typename Draw>

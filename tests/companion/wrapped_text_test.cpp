@@ -104,23 +104,51 @@ TEST(WrappedTextTest, AnEditCanChangeTheLineTwoBeforeIt)
     EXPECT_EQ(Lines(text), (Shown{u" abcd ", u"x"}));
 }
 
+// Also where an edit leaves the lines beyond a short stretch to WrapMore:
+// edits before and among those lines, and the lines once caught up.
 TEST(WrappedTextTest, EditsWrapAsTheWholeTextWould)
 {
     const std::u16string pieces[] = {u"", u"a", u" ", u"\n", u"word ", u"中文", u"\n\n", u"long line of text ", u"\t", u"   "};
-    for (const double width : {35.0, 70.0}) {
-        std::mt19937 random(7);
-        WrappedText text(kAdvances);
-        text.SetText(u"start of the text\nsecond line");
-        text.SetWidth(width);
-        text.SetTabWidth(40);
-        for (int step = 0; step < 2000; ++step) {
-            const std::size_t size = text.Size();
-            const std::size_t from = random() % (size + 1);
-            const std::size_t to = std::min(size, from + random() % 12);
-            ASSERT_TRUE(text.Replace(from, to, pieces[random() % std::size(pieces)]));
-            ASSERT_EQ(Lines(text), Wrap(text.Text(), width)) << "width " << width << ", step " << step;
+    for (const std::size_t stretch : {WrappedText::kEditRewrapUnits, std::size_t{3}}) {
+        for (const double width : {35.0, 70.0}) {
+            std::mt19937 random(7);
+            WrappedText text(kAdvances, stretch);
+            text.SetText(u"start of the text\nsecond line");
+            text.SetWidth(width);
+            text.SetTabWidth(40);
+            for (int step = 0; step < 2000; ++step) {
+                const std::size_t size = text.Size();
+                const std::size_t from = random() % (size + 1);
+                const std::size_t to = std::min(size, from + random() % 12);
+                ASSERT_TRUE(text.Replace(from, to, pieces[random() % std::size(pieces)]));
+                if (random() % 4 != 0)
+                    continue;
+                while (!text.WrapMore(5)) {
+                }
+                ASSERT_EQ(Lines(text), Wrap(text.Text(), width)) << width << ' ' << stretch << ' ' << step;
+            }
         }
     }
+}
+
+// Typing at the start of one long line moves every wrap after it: the
+// edit rewraps a stretch, the rest follows in pieces.
+TEST(WrappedTextTest, AnEditThatMovesEveryWrapLeavesTheRestToWrapMore)
+{
+    WrappedText text(kAdvances, 100);
+    text.SetText(std::u16string(10000, u'x'));
+    text.SetWidth(95);
+    ASSERT_EQ(text.LineCount(), 1112u);
+    text.Replace(0, 0, u"ab");
+    EXPECT_FALSE(text.Settled());
+    EXPECT_EQ(text.LineStart(1), 9u);
+    EXPECT_EQ(text.LineEnd(text.LineCount() - 1), text.Size());  // the lines beyond moved along
+    int pieces = 1;
+    while (!text.WrapMore(1000))
+        ++pieces;
+    EXPECT_GE(pieces, 9);  // about a thousand units each
+    EXPECT_LE(pieces, 11);
+    EXPECT_EQ(Lines(text), Wrap(text.Text(), 95));
 }
 
 TEST(WrappedTextTest, TooLongATextIsRefused)
