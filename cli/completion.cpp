@@ -7,6 +7,7 @@
 #include "engine/operator_table.h"
 #include "engine/variable_table.h"
 #include "platform/gbk.h"
+#include "platform/trim_blanks.h"
 
 namespace orvik {
 namespace {
@@ -47,11 +48,7 @@ std::vector<std::string> EngineFunctionNames()
 
 bool IsQuitCommand(std::string_view line)
 {
-    const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return false;
-    line = line.substr(first, line.find_last_not_of(" \t") + 1 - first);
-    return std::find(kQuitWords.begin(), kQuitWords.end(), line) != kQuitWords.end();
+    return std::find(kQuitWords.begin(), kQuitWords.end(), TrimBlanks(line)) != kQuitWords.end();
 }
 
 std::vector<std::string> CompletionWords(const VariableTable& variables)

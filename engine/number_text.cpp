@@ -119,14 +119,6 @@ int32_t Trunc32(double v)
     return static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(low)));
 }
 
-std::string_view TrimBlanks(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 double ParseDecimalPrefix(std::string_view text, size_t* consumed)
 {
     size_t i = 0;

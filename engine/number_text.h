@@ -10,9 +10,6 @@ namespace orvik {
 // give 0.
 int32_t Trunc32(double v);
 
-// `text` without the spaces and tabs around it.
-std::string_view TrimBlanks(std::string_view text);
-
 // The standard decimal conversion: optional blanks, an optional sign, digits
 // with an optional point and fraction, an optional exponent. Reading stops at
 // the first other character; no number at all reads as 0. `consumed`, when

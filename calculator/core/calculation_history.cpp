@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "calculator/core/messages.h"
-#include "engine/number_text.h"
+#include "platform/trim_blanks.h"
 
 namespace orvik {
 namespace {

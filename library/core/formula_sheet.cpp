@@ -10,6 +10,7 @@
 #include "engine/number_text.h"
 #include "library/core/formula_values.h"
 #include "platform/gbk.h"
+#include "platform/trim_blanks.h"
 
 namespace orvik {
 namespace {

@@ -7,6 +7,7 @@
 #include "engine/engine.h"
 #include "engine/number_format.h"
 #include "engine/number_text.h"
+#include "platform/trim_blanks.h"
 #include "library/core/compiled_formula.h"
 #include "library/core/formula_sheet.h"
 #include "library/core/sweep_points.h"

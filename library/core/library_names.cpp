@@ -1,8 +1,8 @@
 #include "library/core/library_names.h"
 
-#include "engine/number_text.h"
 #include "library/core/library_paths.h"
 #include "platform/gbk.h"
+#include "platform/trim_blanks.h"
 
 namespace orvik {
 namespace {

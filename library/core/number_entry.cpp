@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/number_text.h"
+#include "platform/trim_blanks.h"
 
 namespace orvik {
 

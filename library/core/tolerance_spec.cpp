@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/number_text.h"
 #include "library/core/number_entry.h"
+#include "platform/trim_blanks.h"
 
 namespace orvik {
 namespace {
