@@ -18,7 +18,9 @@
 #include "calculator/input_box.h"
 #include "calculator/keypad.h"
 #include "calculator/name_pick_list.h"
+#include "engine/operator_table.h"
 #include "platform/control_id.h"
+#include "platform/gbk_qt.h"
 #include "platform/greek_letters.h"
 #include "platform/program_style.h"
 #include "records/process_file.h"
@@ -32,13 +34,6 @@ namespace {
 
 constexpr int kButtonHeight = 28;
 constexpr int kKeyWidth = 46;
-
-// Items of the function list, sorted by the list itself.
-const QStringList kFunctionItems = {
-    u" !()"_s, u"pow()"_s, u"sinh()"_s, u"cosh()"_s, u"tanh()"_s, u"sqrt()"_s,
-    u"dtor()"_s, u"rtod()"_s, u"_min()"_s, u"_max()"_s, u"x%y"_s, u"_P()"_s,
-    u"_C()"_s, u"neg()"_s, u"or()"_s, u"xor()"_s, u"and()"_s,
-};
 
 // Keypad buttons show what they insert; two editing keys sit among them.
 QString KeyCaption(int id)
@@ -233,7 +228,10 @@ QLayout* Builder::Lists()
 {
     c_.function_list = new ChoiceList(&content_);
     SetControlId(*c_.function_list, id::kFunctionList);
-    QStringList functions = kFunctionItems;
+    // Sorted by the list itself.
+    QStringList functions;
+    for (const std::string_view item : FunctionListItems())
+        functions << FromGbk(item);
     std::sort(functions.begin(), functions.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });

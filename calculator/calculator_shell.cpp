@@ -3,6 +3,7 @@
 #include "calculator/calculator_dialog.h"
 #include "calculator/help_text.h"
 #include "calculator/help_text_dialog.h"
+#include "engine/operator_table.h"
 #include "platform/gbk_qt.h"
 #include "platform/platform_calculator.h"
 #include "platform/user_port.h"
@@ -31,18 +32,7 @@ void CalculatorDialog::ShowHelp()
 
 void CalculatorDialog::ShowFunctionSummary()
 {
-    port_.ShowMessage(
-        u"pow(x,y):x的y次方，\t!(x):阶乘\n"
-        u"sinh(x):双曲正弦，\t cosh(x):双曲余弦\n"
-        u"tanh(x):双曲正切，\tsqrt(x):开平方\n"
-        u"dtor(x):角度到弧度，\trtod(x):弧度到角度\n"
-        u"_min(x,y):求得小值，\t_max(x,y):求大值\n"
-        u"x%y:x/y所得的余数\n"
-        u"_P(x,y):求排列数 ，\t_C(x,y):求组合数\n"
-        u"or(x,y):按位或，\tand(x,y)按位与\n"
-        u"xor(x,y):按位异或，\tneg(x):按位取反\n"
-        u"十六进制数在前面加'0X'，如'0x2f'\n"
-        u"二进制数在前面加'0B'，如'0B010011'"_s);
+    port_.ShowMessage(FromGbk(FunctionSummaryText()));
 }
 
 void CalculatorDialog::ShowNotAvailable()

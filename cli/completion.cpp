@@ -14,11 +14,6 @@ namespace {
 
 constexpr std::array<std::string_view, 2> kQuitWords = {"quit", "exit"};
 
-bool StartsName(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-}
-
 bool IsContinuationByte(char c)
 {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -36,16 +31,6 @@ std::size_t SharedLength(std::string_view a, std::string_view b)
 
 }  // namespace
 
-std::vector<std::string> EngineFunctionNames()
-{
-    std::vector<std::string> names;
-    for (const std::string_view name : OperatorTable) {
-        if (StartsName(name.front()))
-            names.emplace_back(name);
-    }
-    return names;
-}
-
 bool IsQuitCommand(std::string_view line)
 {
     return std::find(kQuitWords.begin(), kQuitWords.end(), TrimBlanks(line)) != kQuitWords.end();
@@ -53,7 +38,8 @@ bool IsQuitCommand(std::string_view line)
 
 std::vector<std::string> CompletionWords(const VariableTable& variables)
 {
-    std::vector<std::string> words = EngineFunctionNames();
+    const std::vector<std::string_view> functions = FunctionNames();
+    std::vector<std::string> words(functions.begin(), functions.end());
     words.insert(words.end(), kReservedWords.begin(), kReservedWords.end());
     words.insert(words.end(), kQuitWords.begin(), kQuitWords.end());
     for (int i = 0; i < variables.Count(); ++i)

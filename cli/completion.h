@@ -8,9 +8,6 @@ namespace orvik {
 
 class VariableTable;
 
-// The names by which statements call the engine's functions.
-std::vector<std::string> EngineFunctionNames();
-
 // Whether a line typed at the prompt ends the session: "quit" or "exit"
 // alone, blanks around it allowed.
 bool IsQuitCommand(std::string_view line);

@@ -1,40 +1,71 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvik {
 
-// An operator's position in the table is its code; the order never changes.
+// An operator's code is its place in the table; the order never changes.
 using OperatorCode = int32_t;
 
-inline constexpr int kOperatorCount = 48;
-
-inline constexpr std::array<std::string_view, kOperatorCount> OperatorTable = {
-    "+",    "-",    "*",    "/",    "%",    "^",    ",",    "=",    "==",   ">",
-    "<",    ">=",   "<=",   "pow",  "sin",  "cos",  "tan",  "inv",  "asin", "acos",
-    "atan", "ainv", "abs",  "int",  "log",  "lg",   "ln",   "exp",  "!",    "&&",
-    "||",   "sinh", "cosh", "tanh", "sqrt", "dtor", "rtod", "=!",   "_max", "_min",
-    "[",    "_hls", "_P",   "_C",   "or",   "and",  "xor",  "neg",
-};
-
 namespace op {
-inline constexpr OperatorCode kAdd = 0, kSubtract = 1, kMultiply = 2, kDivide = 3,
-    kRemainder = 4, kPower = 5, kComma = 6, kAssign = 7, kEqual = 8, kGreater = 9,
-    kLess = 10, kGreaterEqual = 11, kLessEqual = 12, kPow = 13, kSin = 14, kCos = 15,
-    kTan = 16, kInv = 17, kAsin = 18, kAcos = 19, kAtan = 20, kAinv = 21, kAbs = 22,
-    kInt = 23, kLog = 24, kLg = 25, kLn = 26, kExp = 27, kFactorial = 28, kAnd = 29,
-    kOr = 30, kSinh = 31, kCosh = 32, kTanh = 33, kSqrt = 34, kDtor = 35, kRtod = 36,
-    kNotEqual = 37, kMax = 38, kMin = 39, kBracket = 40, kHls = 41, kPermutations = 42,
-    kCombinations = 43, kBitOr = 44, kBitAnd = 45, kBitXor = 46, kBitNot = 47;
+enum : OperatorCode {
+    kAdd, kSubtract, kMultiply, kDivide, kRemainder, kPower, kComma, kAssign, kEqual, kGreater,
+    kLess, kGreaterEqual, kLessEqual, kPow, kSin, kCos, kTan, kInv, kAsin, kAcos,
+    kAtan, kAinv, kAbs, kInt, kLog, kLg, kLn, kExp, kFactorial, kAnd,
+    kOr, kSinh, kCosh, kTanh, kSqrt, kDtor, kRtod, kNotEqual, kMax, kMin,
+    kBracket, kHls, kPermutations, kCombinations, kBitOr, kBitAnd, kBitXor, kBitNot,
+    kCount
+};
 }  // namespace op
 
+inline constexpr int kOperatorCount = op::kCount;
+
+// Where a function stands in the calculator's summary of functions: its
+// line, and first or second on it. Line 0: not in the summary.
+struct SummaryPlace {
+    int line = 0;
+    int column = 0;
+};
+
+// Everything known of one operator or function, in one place.
+struct OperatorInfo {
+    OperatorCode code;
+    std::string_view name;
+    // Values it takes from the value stack: 0, 1 or 2.
+    int arity;
+    // Its item in the calculator's function list; empty when not listed.
+    std::string_view listed = {};
+    // What the summary of functions says of it (GBK); empty when nothing.
+    std::string_view summary = {};
+    SummaryPlace place = {};
+};
+
+// By code: kOperators[code].code == code.
+extern const std::array<OperatorInfo, kOperatorCount> kOperators;
+
 // How many values an operator takes from the value stack (0, 1 or 2).
-int OperatorArity(OperatorCode code);
+inline int OperatorArity(OperatorCode code)
+{
+    return kOperators[static_cast<std::size_t>(code)].arity;
+}
 
 // Index of `name` in the table (whole, case-sensitive match), or -1.
 OperatorCode FindOperator(std::string_view name);
+
+// The names that statements call as functions: those spelt as a name.
+std::vector<std::string_view> FunctionNames();
+
+// The calculator's function list, in the table's order.
+std::vector<std::string_view> FunctionListItems();
+
+// The calculator's summary of functions (GBK): the functions of its list
+// with their meaning, and how hexadecimal and binary numbers are written.
+std::string FunctionSummaryText();
 
 // Fixed constants of the engine; the values are exactly these, on purpose.
 namespace constants {

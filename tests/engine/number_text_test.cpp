@@ -1,6 +1,8 @@
 #include "engine/number_text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +20,22 @@ TEST(OperatorTableTest, FindOperatorIsExactAndCaseSensitive)
     EXPECT_EQ(FindOperator("=!"), 37);
     EXPECT_EQ(FindOperator("si"), -1);
     for (int code = 0; code < kOperatorCount; ++code)
-        EXPECT_EQ(FindOperator(OperatorTable[code]), code) << OperatorTable[code];
+        EXPECT_EQ(FindOperator(kOperators[code].name), code) << kOperators[code].name;
+}
+
+// The calculator's summary and list, as its users have always read them.
+TEST(OperatorTableTest, TheSummaryAndTheListOfFunctionsComeFromTheTable)
+{
+    EXPECT_EQ(FunctionSummaryText(),
+              "pow(x,y):x的y次方，\t!(x):阶乘\nsinh(x):双曲正弦，\t cosh(x):双曲余弦\ntanh(x):双曲正切，\tsqrt(x):开平方\n"
+              "dtor(x):角度到弧度，\trtod(x):弧度到角度\n_min(x,y):求得小值，\t_max(x,y):求大值\nx%y:x/y所得的余数\n"
+              "_P(x,y):求排列数 ，\t_C(x,y):求组合数\nor(x,y):按位或，\tand(x,y)按位与\n"
+              "xor(x,y):按位异或，\tneg(x):按位取反\n十六进制数在前面加'0X'，如'0x2f'\n二进制数在前面加'0B'，如'0B010011'");
+    std::vector<std::string_view> items = FunctionListItems();
+    std::sort(items.begin(), items.end());
+    EXPECT_EQ(items, (std::vector<std::string_view>{" !()", "_C()", "_P()", "_max()", "_min()", "and()", "cosh()",
+                                                    "dtor()", "neg()", "or()", "pow()", "rtod()", "sinh()", "sqrt()",
+                                                    "tanh()", "x%y", "xor()"}));
 }
 
 TEST(NumberTextTest, Trunc32TakesTheLow32Bits)
