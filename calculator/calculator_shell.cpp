@@ -6,6 +6,7 @@
 #include "engine/operator_table.h"
 #include "platform/gbk_qt.h"
 #include "platform/platform_calculator.h"
+#include "platform/shared_texts.h"
 #include "platform/user_port.h"
 
 namespace orvik {
@@ -37,7 +38,7 @@ void CalculatorDialog::ShowFunctionSummary()
 
 void CalculatorDialog::ShowNotAvailable()
 {
-    port_.ShowMessage(u"暂时不具有此功能，请关注本软件的升级"_s);
+    port_.ShowMessage(NotAvailableMessage());
 }
 
 void CalculatorDialog::ShowNotSupported()

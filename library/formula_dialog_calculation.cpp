@@ -14,6 +14,7 @@
 #include "library/sweep_result_window.h"
 #include "platform/gbk_qt.h"
 #include "platform/port_engine_host.h"
+#include "platform/shared_texts.h"
 #include "platform/user_port.h"
 #include "records/companion_print.h"
 #include "records/print_choice_dialog.h"
@@ -159,7 +160,7 @@ void FormulaDialog::SaveResults()
         return;
     const QString path = port_.ChooseFileToSave(u"将本次计算式及结果存入文件"_s,
                                                 SuggestedDataFile(FromGbk(sheet_.Name()) + u".txt"_s),
-                                                u"文本文件 (*.txt);;所有文件 (*.*)"_s);
+                                                TextFileFilter());
     if (path.isEmpty())
         return;
     ReportSave(port_, SaveFormulaText(QFile::encodeName(path).toStdString(), sheet_.Print()));

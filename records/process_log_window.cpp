@@ -9,6 +9,7 @@
 #include "platform/gbk_qt.h"
 #include "platform/port_engine_host.h"
 #include "platform/program_directory.h"
+#include "platform/shared_texts.h"
 #include "platform/user_port.h"
 #include "records/companion_print.h"
 #include "records/print_text.h"
@@ -82,7 +83,7 @@ void ProcessLogWindow::SaveAsText()
     if (!text)
         return;
     const QString path = port_.ChooseFileToSave(u"计算过程存为文本文件"_s, QFile::decodeName(DataDirectory().c_str()),
-                                                u"文本文件 (*.txt);;所有文件 (*.*)"_s);
+                                                TextFileFilter());
     if (path.isEmpty())
         return;
     ReportSave(port_, WritePrintFile(QFile::encodeName(path).toStdString(), variables_, *text));
@@ -96,7 +97,7 @@ void ProcessLogWindow::Print()
 
 void ProcessLogWindow::OpenEarlier()
 {
-    port_.ShowMessage(u"暂时不具有此功能，请关注本软件的升级"_s);
+    port_.ShowMessage(NotAvailableMessage());
 }
 
 }  // namespace orvik

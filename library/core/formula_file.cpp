@@ -6,10 +6,10 @@
 #include "engine/number_text.h"
 #include "platform/atomic_file.h"
 #include "platform/text_file_lines.h"
+#include "records/process_file.h"
 
 namespace orvik {
 
-const std::string_view kFormulaFormatMessage = "文件格式错误";
 const std::string_view kFormulaVariableInitMessage = "公式文件中变量初始化有错";
 const std::string_view kFormulaDefinitionMessage = "公式中变量定义有错";
 const std::string_view kFormulaNameLengthMessage = "变量长度不超过30个字节";
@@ -122,7 +122,7 @@ FormulaReadResult ReadSections(const std::filesystem::path& path, FormulaReadLis
     if (!lines.IsOpen())
         return {};
     if (!lines.NextIs(kMagic))
-        return Failure(kFormulaFormatMessage);
+        return Failure(kFileFormatErrorMessage);
     if (!lines.NextIs(kVariablesHeader))
         return Failure(kFormulaVariableInitMessage);
     listener.VariablesBegin();

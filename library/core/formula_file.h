@@ -9,8 +9,8 @@
 namespace orvik {
 
 // The fixed GBK messages of the two reads; the caller shows them with an OK
-// button.
-extern const std::string_view kFormulaFormatMessage;        // 文件格式错误
+// button. A file that is no formula file gives the process file's message,
+// kFileFormatErrorMessage.
 extern const std::string_view kFormulaVariableInitMessage;  // 公式文件中变量初始化有错
 extern const std::string_view kFormulaDefinitionMessage;    // 公式中变量定义有错
 extern const std::string_view kFormulaNameLengthMessage;    // 变量长度不超过30个字节

@@ -3,11 +3,17 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "library/core/number_entry.h"
 
 namespace orvik {
 namespace {
+
+// Said both of a range typed and of one given as numbers.
+constexpr std::string_view kFromNotANumber = "起始值不是一个数";
+constexpr std::string_view kToNotANumber = "终止值不是一个数";
 
 // How close to a whole number of steps the range must come for its end to
 // count as reached, relative to that number: 0:1:0.1 is ten steps of 0.1
@@ -107,9 +113,9 @@ SweepPoints ByCount(const SweepRange& range)
 std::string RangeEndsMessage(double from, double to)
 {
     if (!std::isfinite(from))
-        return "起始值不是一个数";
+        return std::string(kFromNotANumber);
     if (!std::isfinite(to))
-        return "终止值不是一个数";
+        return std::string(kToNotANumber);
     if (from == to)
         return "起始值和终止值不能相同";
     return {};
@@ -139,9 +145,9 @@ SweepRangeReading ReadSweepRange(const SweepRangeTexts& texts)
     const std::optional<double> to = ReadNumberEntry(texts.to);
     const std::optional<double> amount = ReadNumberEntry(texts.amount);
     if (!from) {
-        reading.points.message = "起始值不是一个数";
+        reading.points.message = kFromNotANumber;
     } else if (!to) {
-        reading.points.message = "终止值不是一个数";
+        reading.points.message = kToNotANumber;
     } else if (!amount && !texts.by_count) {
         reading.points.message = std::string(SweepAmountName(texts.spacing)) + "不是一个数";
     } else {

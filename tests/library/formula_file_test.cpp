@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "records/process_file.h"
 #include "temporary_directory_test.h"
 
 namespace orvik {
@@ -71,8 +72,8 @@ TEST_F(FormulaFileTest, OpenReadDeliversInFileOrderAndStopsAtTheFirstFault)
 {
     const std::string name29(29, 'n');
     const ReadCase cases[] = {
-        {"empty file", "", {}, kFormulaFormatMessage},
-        {"magic in lower case", "orvik_file\r\n[VAR_INIT]\r\n", {}, kFormulaFormatMessage},
+        {"empty file", "", {}, kFileFormatErrorMessage},
+        {"magic in lower case", "orvik_file\r\n[VAR_INIT]\r\n", {}, kFileFormatErrorMessage},
         {"no [VAR_INIT]", "ORVIK_FILE\r\n[EXPRESS]\r\n", {}, kFormulaVariableInitMessage},
         {"skipped lines, blanks, comments, line ends",
          "\r\n ORVIK _FILE // magic\r\nx\r\n[VAR_INIT]\r\n\ta = 1.5 \r\r\nb=2*3\nc=x1\n=4\n// a\n"
