@@ -19,6 +19,7 @@
 #include "calculator/keypad.h"
 #include "calculator/name_pick_list.h"
 #include "engine/operator_table.h"
+#include "library/command_captions.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
 #include "platform/greek_letters.h"
@@ -112,7 +113,7 @@ QMenuBar* Builder::Menu()
     auto* bar = new QMenuBar(&content_);
     QMenu* menu = bar->addMenu(u"系统"_s);
     SetControlId(*menu, id::kSystemMenu);
-    c_.formula_action = menu->addAction(u"公式计算"_s);
+    c_.formula_action = menu->addAction(caption::kFormula);
     c_.save_as_formula_action = menu->addAction(u"将本次计算存为公式"_s);
     c_.about_action = menu->addAction(u"关于"_s);
     menu->addSeparator();
@@ -293,7 +294,7 @@ QLayout* Builder::ToolsRow()
     SetControlId(*help, id::kHelp);
     SetControlId(*about, id::kAbout);
     row->addStretch(1);
-    row->addWidget(Button(id::kFormula, u"公式计算"_s));
+    row->addWidget(Button(id::kFormula, caption::kFormula));
     row->addWidget(Button(id::kPlatformCalculator, u"calc.exe"_s));
     return row;
 }

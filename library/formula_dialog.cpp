@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "library/command_captions.h"
 #include "library/core/library_paths.h"
 #include "library/editable_list_ctrl.h"
 #include "library/formula_tree_ctrl.h"
@@ -54,7 +55,7 @@ FormulaDialog::FormulaDialog(Engine& engine, UserPort& port, ProcessStart& start
       store_(*tree_, port, std::move(library))
 {
     SetControlId(*this, ids::kDialog);
-    setWindowTitle(u"公式计算"_s);
+    setWindowTitle(caption::kFormula);
     CreateControls();
     ConnectCommands();
     store_.Rebuild();
@@ -110,18 +111,18 @@ void FormulaDialog::CreateControls()
     layout_->Add(letters_, units.Rect(139, 227, 34, 15), kButtonShares);
 
     // Where the letter list stands while editing, when sweeping is not possible.
-    sweep_ = AddButton(ids::kSweep, u"参数扫描"_s, units.Rect(121, 227, 42, 15));
+    sweep_ = AddButton(ids::kSweep, caption::kSweep, units.Rect(121, 227, 42, 15));
     sweep_->setToolTip(u"让一个输入变量在一个范围内取值, 列出各结果并画成曲线"_s);
-    tolerance_ = AddButton(ids::kTolerance, u"公差分析"_s, units.Rect(167, 227, 42, 15));
+    tolerance_ = AddButton(ids::kTolerance, caption::kTolerance, units.Rect(167, 227, 42, 15));
     tolerance_->setToolTip(u"给输入变量公差, 求各结果的最坏情况、RSS 和蒙特卡洛分布"_s);
-    solve_ = AddButton(ids::kSolve, u"反求"_s, units.Rect(213, 227, 30, 15));
+    solve_ = AddButton(ids::kSolve, caption::kSolve, units.Rect(213, 227, 30, 15));
     solve_->setToolTip(u"求一个输入变量取什么值时, 一个结果等于给定的目标值"_s);
     compute_ = AddButton(ids::kCompute, u"计算"_s, units.Rect(247, 227, 30, 15));
     compute_->setDefault(true);
     print_ = AddButton(ids::kPrint, u"打印"_s, units.Rect(281, 227, 30, 15));
     print_->setToolTip(u"将本次计算式及结果打印"_s);
     save_ = AddButton(ids::kSaveResults, u"保存"_s, units.Rect(315, 227, 30, 15));
-    save_->setToolTip(u"将本次计算式及结果存入文件"_s);
+    save_->setToolTip(caption::kSaveResults);
     ShowEditors(false);
 }
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "library/command_captions.h"
 #include "library/editable_list_ctrl.h"
 #include "library/formula_dialog.h"
 #include "library/formula_variables_model.h"
@@ -158,7 +159,7 @@ void FormulaDialog::SaveResults()
 {
     if (!sheet_.IsOpen())
         return;
-    const QString path = port_.ChooseFileToSave(u"将本次计算式及结果存入文件"_s,
+    const QString path = port_.ChooseFileToSave(caption::kSaveResults,
                                                 SuggestedDataFile(FromGbk(sheet_.Name()) + u".txt"_s),
                                                 TextFileFilter());
     if (path.isEmpty())

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "library/command_captions.h"
 #include "library/suggested_file.h"
 #include "platform/atomic_file.h"
 #include "platform/user_port.h"
@@ -13,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 void SaveCsvTable(UserPort& port, const QString& suggested_name, std::string_view csv)
 {
-    const QString path = port.ChooseFileToSave(u"保存表格"_s, SuggestedDataFile(suggested_name),
+    const QString path = port.ChooseFileToSave(caption::kSaveTable, SuggestedDataFile(suggested_name),
                                                u"CSV 表格 (*.csv);;所有文件 (*.*)"_s);
     if (!path.isEmpty())
         ReportSave(port, WriteFileAtomically(QFile::encodeName(path).toStdString(), csv));

@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
+#include "library/command_captions.h"
 #include "library/core/formula_sheet.h"
 #include "platform/control_id.h"
 #include "platform/gbk_qt.h"
@@ -23,7 +24,7 @@ SolveDialog::SolveDialog(const FormulaSheet& sheet, UserPort& port, QWidget* par
     : QDialog(parent), sheet_(sheet), port_(port)
 {
     SetControlId(*this, ids::kDialog);
-    setWindowTitle(u"反求"_s);
+    setWindowTitle(caption::kSolve);
     setMinimumWidth(300);
     auto* form = new QFormLayout(this);
     result_ = WithControlId(new QComboBox, ids::kResult);

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "engine/number_format.h"
+#include "library/command_captions.h"
 #include "library/result_window.h"
 #include "library/sweep_chart_view.h"
 #include "platform/control_id.h"
@@ -66,7 +67,7 @@ void MarkSolution(QChart& chart, const SolveResult& result)
 SolveResultWindow::SolveResultWindow(SolveResult result, QWidget* parent)
     : QDialog(parent, Qt::Window), result_(std::move(result)), curve_(SolveCurve(result_))
 {
-    FrameResultWindow(*this, ids::kWindow, u"反求 - "_s + FromGbk(result_.formula), QSize(900, 560));
+    FrameResultWindow(*this, ids::kWindow, caption::ResultWindowTitle(caption::kSolve, FromGbk(result_.formula)), QSize(900, 560));
 
     auto* summary = new QLabel(FromGbk(SolveSummaryText(result_)));
     SetControlId(*summary, ids::kSummary);

@@ -17,6 +17,7 @@
 
 #include "engine/number_format.h"
 #include "engine/number_text.h"
+#include "library/command_captions.h"
 #include "library/core/formula_sheet.h"
 #include "library/settings_controls.h"
 #include "platform/control_id.h"
@@ -44,7 +45,7 @@ SweepDialog::SweepDialog(const FormulaSheet& sheet, UserPort& port, QWidget* par
     : QDialog(parent), sheet_(sheet), port_(port)
 {
     SetControlId(*this, ids::kDialog);
-    setWindowTitle(u"参数扫描"_s);
+    setWindowTitle(caption::kSweep);
     setMinimumWidth(320);
     CreateControls();
     ProposeRange();

@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "library/command_captions.h"
 #include "library/core/sweep_text.h"
 #include "library/result_window.h"
 #include "library/save_table.h"
@@ -35,7 +36,7 @@ SweepResultWindow::SweepResultWindow(SweepResult result, std::vector<int> statem
     : QDialog(parent, Qt::Window), result_(std::move(result)), statements_(std::move(statements)), port_(port),
       start_(start)
 {
-    FrameResultWindow(*this, ids::kWindow, u"参数扫描 - "_s + FromGbk(result_.formula), QSize(980, 600));
+    FrameResultWindow(*this, ids::kWindow, caption::ResultWindowTitle(caption::kSweep, FromGbk(result_.formula)), QSize(980, 600));
 
     auto* settings = new QLabel(FromGbk(SweepSettingsText(result_)));
     SetControlId(*settings, ids::kSettings);
@@ -84,7 +85,7 @@ QWidget* SweepResultWindow::CreateButtons()
         QString caption;
         void (SweepResultWindow::*command)();
     } buttons[] = {
-        {ids::kSaveTable, u"保存表格"_s, &SweepResultWindow::SaveTable},
+        {ids::kSaveTable, caption::kSaveTable, &SweepResultWindow::SaveTable},
         {ids::kSaveImage, u"保存图片"_s, &SweepResultWindow::SaveImage},
         {ids::kPrint, u"打印"_s, &SweepResultWindow::Print},
     };

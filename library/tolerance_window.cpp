@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "library/command_captions.h"
 #include "library/core/formula_sheet.h"
 #include "library/core/formula_values.h"
 #include "library/core/tolerance_text.h"
@@ -69,7 +70,7 @@ QString Value(double v)
 ToleranceWindow::ToleranceWindow(const FormulaSheet& sheet, UserPort& port, ProcessStart& start, QWidget* parent)
     : QDialog(parent, Qt::Window), sheet_(sheet), port_(port), start_(start), values_(ToleranceInputValues(sheet))
 {
-    FrameResultWindow(*this, ids::kWindow, u"公差分析 - "_s + FromGbk(sheet.Name()), QSize(1000, 740));
+    FrameResultWindow(*this, ids::kWindow, caption::ResultWindowTitle(caption::kTolerance, FromGbk(sheet.Name())), QSize(1000, 740));
 
     auto* top = new QHBoxLayout;
     top->addWidget(CreateInputs(), 1);
@@ -183,7 +184,7 @@ QWidget* ToleranceWindow::CreateButtons()
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
-    save_ = new QPushButton(u"保存表格"_s);
+    save_ = new QPushButton(caption::kSaveTable);
     SetControlId(*save_, ids::kSaveTable);
     connect(save_, &QPushButton::clicked, this, &ToleranceWindow::SaveTable);
     print_ = new QPushButton(u"打印"_s);
