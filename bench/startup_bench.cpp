@@ -130,7 +130,14 @@ double TimeToWindow(Display* display, const std::string& program)
         while (XPending(display)) {
             XEvent event;
             XNextEvent(display, &event);
-            if (event.type == MapNotify && event.xmap.event == root && !event.xmap.override_redirect)
+            // A window manager maps its frame, not the program's window, on
+            // the root: the program's windows are followed from their
+            // creation, so their own mapping is seen wherever they are.
+            if (event.type == CreateNotify && event.xcreatewindow.parent == root
+                && !event.xcreatewindow.override_redirect)
+                XSelectInput(display, event.xcreatewindow.window, StructureNotifyMask);
+            if (event.type == MapNotify && !event.xmap.override_redirect
+                && (event.xmap.event == root || event.xmap.event == event.xmap.window))
                 ms = MillisecondsSince(start);
         }
         if (ms >= 0)
