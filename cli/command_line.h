@@ -16,7 +16,7 @@ struct CommandLine {
         Window,   // no console option: the calculator window (file = optional process file)
         Eval,     // --eval TEXT / -e TEXT
         Console,  // --console
-        Formula,  // --formula FILE [NAME=VALUE ...] [--sweep NAME=FROM:TO[:STEP] ... | --solve ... | --tolerance NAME=SPEC ...]
+        Formula,  // --formula FILE [NAME=VALUE ...] [--sweep NAME=FROM:TO[:STEP] ... | --solve ... | --tolerance NAME=TOLERANCE ...]
         List,     // --list: the formulas of the library
         Help,     // --help / -h
         Version,  // --version

@@ -8,10 +8,10 @@
 
 namespace orvik {
 
-// --tolerance NAME=SPEC (repeatable), --normal, --samples N and --seed S:
+// --tolerance NAME=TOLERANCE (repeatable), --normal, --samples N and --seed S:
 // the tolerance analysis of a --formula.
 struct ToleranceRequest {
-    std::vector<std::string> tolerances;  // NAME=SPEC (UTF-8); none: no analysis
+    std::vector<std::string> tolerances;  // NAME=TOLERANCE (UTF-8); none: no analysis
     ToleranceSettings settings;
 };
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "library/core/tolerance_model.h"
-#include "library/core/tolerance_spec.h"
+#include "library/core/tolerance_range.h"
 
 namespace orvik {
 

@@ -1,4 +1,4 @@
-#include "library/core/tolerance_spec.h"
+#include "library/core/tolerance_range.h"
 
 #include <algorithm>
 #include <cmath>
