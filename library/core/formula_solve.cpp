@@ -6,12 +6,12 @@
 
 #include "engine/engine.h"
 #include "engine/number_format.h"
-#include "engine/number_text.h"
-#include "platform/trim_blanks.h"
 #include "library/core/compiled_formula.h"
 #include "library/core/formula_sheet.h"
+#include "library/core/number_entry.h"
 #include "library/core/sweep_points.h"
 #include "library/core/sweep_text.h"
+#include "platform/trim_blanks.h"
 
 namespace orvik {
 namespace {
@@ -65,16 +65,13 @@ std::pair<double, double> DefaultSolveRange(double v)
 std::optional<double> ReadSolveValue(const FormulaSheet& sheet, const std::string& text, std::string_view what,
                                      EngineHost& host, std::string& message)
 {
-    const std::string_view trimmed = TrimBlanks(text);
-    if (trimmed.empty()) {
+    if (TrimBlanks(text).empty()) {
         message = std::string(what) + "不是一个数";
         return std::nullopt;
     }
     // A number is taken as it is: the engine would read the exponent of
     // 1e-06 as a name.
-    size_t consumed = 0;
-    const double number = ParseDecimalPrefix(trimmed, &consumed);
-    if (consumed == trimmed.size() && std::isfinite(number))
+    if (const std::optional<double> number = ReadNumberEntry(text))
         return number;
     std::string statements = text;
     ValueHost value_host(host);
